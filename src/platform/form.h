@@ -3,6 +3,7 @@
 // window; tests use an in-memory fake.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -96,6 +97,9 @@ class Form {
 
   // A modal message box over the main window; returns the button pressed.
   virtual Answer Show(const Message& message) = 0;
+  // The system's folder-browse dialog (folders only, with an edit field) with `title`; the
+  // chosen folder's path, or nothing when the dialog was cancelled.
+  virtual std::optional<std::string> BrowseForFolder(const std::string& title) = 0;
   // Replaces the clipboard's contents with ANSI text.
   virtual void SetClipboardText(const std::string& text) = 0;
   // Lets the window handle every pending message (repaint, clicks during a long listing).

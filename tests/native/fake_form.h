@@ -57,6 +57,10 @@ class FakeForm : public Form {
 
   // Records the box and answers with the next scripted answer (OK when none is left).
   Answer Show(const Message& message) override;
+  std::optional<std::string> BrowseForFolder(const std::string& title) override {
+    browseTitles.push_back(title);
+    return browseResult;
+  }
   void SetClipboardText(const std::string& text) override { clipboard = text; }
   void PumpMessages() override;
 
@@ -70,6 +74,8 @@ class FakeForm : public Form {
   // Called with each box before it is answered (a test can act "while it is open").
   std::function<void(const Message&)> onShow;
   std::string clipboard;
+  std::optional<std::string> browseResult;  // what the folder dialog returns
+  std::vector<std::string> browseTitles;
   int pumps = 0;
   std::function<void()> onPump;
   bool topMost = true;
