@@ -17,3 +17,4 @@ target_include_directories(native_tests PRIVATE ${PROJECT_SOURCE_DIR}/tests/nati
 target_link_libraries(native_tests PRIVATE renamer_core GTest::gtest_main)
 include(GoogleTest)
 gtest_discover_tests(native_tests DISCOVERY_TIMEOUT 60)
+include(cmake/skin.cmake)

@@ -1,0 +1,26 @@
+// A fresh folder under the temporary folder, removed with everything in it at the end.
+#pragma once
+
+#include <string>
+#include <vector>
+
+class TempFolder {
+ public:
+  TempFolder();
+  ~TempFolder();
+  TempFolder(const TempFolder&) = delete;
+  TempFolder& operator=(const TempFolder&) = delete;
+
+  // The folder's path, ending with "\".
+  const std::string& path() const { return path_; }
+  // Creates a file (name relative to the folder) with `content`.
+  void AddFile(const std::string& name, const std::string& content) const;
+  void AddFolder(const std::string& name) const;
+  // The names in the folder (files and folders), sorted bytewise.
+  std::vector<std::string> Names() const;
+  // A file's contents; empty when it cannot be read.
+  std::string Content(const std::string& name) const;
+
+ private:
+  std::string path_;
+};

@@ -1,0 +1,44 @@
+// The real main window created in the test process, driven with window messages as a user
+// would drive it, over a temporary folder of real files. Message boxes are answered by
+// `boxes` (OK unless a test scripts otherwise) and recorded there.
+#pragma once
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/main_window_win32.h"
+#include "box_answerer.h"
+#include "platform/win32/win32_file_system.h"
+#include "temp_folder.h"
+
+class WindowTest : public ::testing::Test {
+ protected:
+  WindowTest();
+  ~WindowTest() override;
+
+  HWND Handle(Ctl name) const { return window->Control(name); }
+  Form& form() { return window->form(); }
+  // Brings the control's tab page to the front, then clicks it (BM_CLICK).
+  void Click(Ctl name);
+  // Sets an edit box's or label's text (no notification, as a program would).
+  void SetText(Ctl name, const std::string& text);
+  // Types into an editable combo box: sets the text and announces the change.
+  void Type(Ctl combo, const std::string& text);
+  // Chooses a list entry of a combo box and announces it.
+  void Choose(Ctl combo, int index);
+  // Makes the temporary folder the target folder.
+  void UseFolder() { SetText(Ctl::标签2, folder.path()); }
+  // Column 0 or 1 of every row of the name list.
+  std::vector<std::string> Column(int column);
+  // Lets the window handle what is pending.
+  void Pump();
+
+  TempFolder folder;
+  Win32FileSystem files;
+  BoxAnswerer boxes;
+  std::unique_ptr<MainWindow> window;
+};
