@@ -16,6 +16,7 @@
 #include "ops/delete/punctuation_style.h"
 #include "ops/option_pairs.h"
 #include "ops/replace/change_extension.h"
+#include "ops/replace/chinese_conversion.h"
 #include "ops/replace/chinese_numerals.h"
 #include "ops/replace/pad_number.h"
 #include "ops/replace/replace_text.h"
@@ -77,6 +78,9 @@ constexpr Command kCommands[] = {
     {Ctl::单选框8, Event::Clicked, RadioClicked<Ctl::单选框8, Ctl::单选框7>},
     {Ctl::单选框9, Event::Clicked, RadioClicked<Ctl::单选框9, Ctl::单选框10>},
     {Ctl::单选框10, Event::Clicked, RadioClicked<Ctl::单选框10, Ctl::单选框9>},
+    {Ctl::单选框15, Event::Clicked, ToSimplifiedChosen},
+    {Ctl::单选框16, Event::Clicked, ToTraditionalChosen},
+    {Ctl::按钮5, Event::Clicked, ConvertChineseClicked},
     {Ctl::按钮11, Event::Clicked, PadNumberClicked},
     {Ctl::按钮6, Event::Clicked, ChangeExtensionClicked},
     {Ctl::组合框3, Event::TextChanged, NewExtensionTextChanged},
