@@ -32,3 +32,10 @@ if(CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
   set_tests_properties(${WIN32_TESTS} PROPERTIES TIMEOUT 120)
 endif()
 include(cmake/skin.cmake)
+
+# Saves bitmaps of the main window for tools/screenshot.sh.
+add_executable(screenshot_driver tools/screenshot_driver.cpp tests/win32/box_answerer.cpp
+  tests/win32/temp_folder.cpp)
+renamer_options(screenshot_driver)
+target_include_directories(screenshot_driver PRIVATE ${PROJECT_SOURCE_DIR}/tests/win32)
+target_link_libraries(screenshot_driver PRIVATE renamer_win32)
