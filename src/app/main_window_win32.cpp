@@ -8,6 +8,7 @@
 #include "app/commands.h"
 #include "app/default_state.h"
 #include "app/main_window_layout.h"
+#include "platform/win32/chinese_mapping.h"
 
 namespace {
 
@@ -169,6 +170,14 @@ void MainWindow::CreateControls() {
                  FALSE);
     // Later controls lie above earlier ones: children above their group box and tab page.
     SetWindowPos(control, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    if (combo) {
+      // The given height is that of the closed box: size its selection field to match.
+      RECT closed;
+      GetWindowRect(control, &closed);
+      const int field = static_cast<int>(SendMessageA(control, CB_GETITEMHEIGHT, -1, 0));
+      const int frame = (closed.bottom - closed.top) - field;
+      SendMessageA(control, CB_SETITEMHEIGHT, -1, spec.place.height - frame);
+    }
     if (spec.kind == ControlKind::ComboList) {
       for (const auto& item : ItemsOf(spec.text)) {
         SendMessageA(control, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
@@ -192,6 +201,7 @@ void MainWindow::CreateControls() {
 void MainWindow::OnCreated() {
   form_ = std::make_unique<Win32Form>(window_, controls_, OriginOf);
   state_ = std::make_unique<AppState>(AppState{*form_, files_, {}});
+  state_->chineseMapping = SystemChineseMapping;
   form_->InsertColumn(0, "最开始的文件名", 380);
   // What the layout itself sets: the first-occurrence boxes and the first punctuation style.
   form_->SetChecked(Ctl::选择框_1头, true);
