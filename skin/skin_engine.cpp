@@ -10,8 +10,9 @@
 // creates later: containers get the skin's background, static controls, check boxes, edits
 // and lists its colours through the WM_CTLCOLOR* messages, list views their colours, and
 // push buttons are painted flat in the skin's colours. Detaching undoes all of it.
-#include <commctrl.h>
 #include <windows.h>
+// After windows.h, whose types it uses.
+#include <commctrl.h>
 
 extern "C" {
 // The compiler may call these for copies and zeroing; there is no C runtime to supply them.
