@@ -221,30 +221,53 @@ bool ResolveImports(const Headers& headers, std::span<uint8_t> mapped, ImportRes
   return true;
 }
 
-uint32_t FindExport(const Headers& headers, std::span<const uint8_t> mapped,
-                    std::string_view name) {
+std::vector<Export> ReadExports(const Headers& headers, std::span<const uint8_t> mapped) {
+  std::vector<Export> exports;
   const DataDirectory dir = headers.exports;
-  if (dir.size == 0 || !Fits(dir.rva, kExportDirectorySize, mapped.size())) return 0;
+  if (dir.size == 0 || !Fits(dir.rva, kExportDirectorySize, mapped.size())) return exports;
   const uint32_t functionCount = Read32(mapped, dir.rva + 20);
   const uint32_t nameCount = Read32(mapped, dir.rva + 24);
   const uint32_t functions = Read32(mapped, dir.rva + 28);
   const uint32_t names = Read32(mapped, dir.rva + 32);
   const uint32_t ordinals = Read32(mapped, dir.rva + 36);
-  if (functionCount == 0 || nameCount == 0) return 0;
+  if (functionCount == 0 || nameCount == 0) return exports;
   if (!Fits(functions, 4ull * functionCount, mapped.size()) ||
       !Fits(names, 4ull * nameCount, mapped.size()) ||
       !Fits(ordinals, 2ull * nameCount, mapped.size())) {
-    return 0;
+    return exports;
   }
   for (uint32_t i = 0; i < nameCount; ++i) {
-    const std::optional<std::string> exported = ReadText(mapped, Read32(mapped, names + 4ull * i));
-    if (!exported || *exported != name) continue;
+    std::optional<std::string> name = ReadText(mapped, Read32(mapped, names + 4ull * i));
+    if (!name) continue;
     const uint16_t index = Read16(mapped, ordinals + 2ull * i);
-    if (index >= functionCount) return 0;
-    const uint32_t rva = Read32(mapped, functions + 4ull * index);
-    return rva < mapped.size() ? rva : 0;
+    uint32_t rva = index < functionCount ? Read32(mapped, functions + 4ull * index) : 0;
+    if (rva >= mapped.size()) rva = 0;
+    exports.push_back({std::move(*name), rva});
+  }
+  return exports;
+}
+
+uint32_t FindExport(const std::vector<Export>& exports, std::string_view name) {
+  for (const Export& e : exports) {
+    if (e.name == name) return e.rva;
   }
   return 0;
+}
+
+uint32_t FindExport(const Headers& headers, std::span<const uint8_t> mapped,
+                    std::string_view name) {
+  return FindExport(ReadExports(headers, mapped), name);
+}
+
+bool EntryPointIsCode(const Headers& headers) {
+  if (headers.entryPoint == 0) return true;
+  for (const Section& s : headers.sections) {
+    const uint32_t size = std::max(s.virtualSize, s.rawSize);
+    if (headers.entryPoint >= s.virtualAddress && headers.entryPoint - s.virtualAddress < size) {
+      return (s.characteristics & kExecutable) && !(s.characteristics & kDiscardable);
+    }
+  }
+  return false;
 }
 
 uint32_t SectionProtection(uint32_t characteristics) {

@@ -78,9 +78,24 @@ class ImportResolver {
 // library or function that cannot be found, or at a table that leaves the image.
 bool ResolveImports(const Headers& headers, std::span<uint8_t> mapped, ImportResolver& resolver);
 
-// The address (relative to the image) of the export named exactly `name`, byte for byte;
-// 0 when the image exports no such name.
+struct Export {
+  std::string name;
+  uint32_t rva = 0;  // 0 when its ordinal lies outside the function table
+  bool operator==(const Export&) const = default;
+};
+
+// The named exports of a mapped image, in the order of its name table; names that leave the
+// image are left out.
+std::vector<Export> ReadExports(const Headers& headers, std::span<const uint8_t> mapped);
+
+// The address (relative to the image) of the first export named exactly `name`, byte for
+// byte; 0 when the image exports no such name.
 uint32_t FindExport(const Headers& headers, std::span<const uint8_t> mapped, std::string_view name);
+uint32_t FindExport(const std::vector<Export>& exports, std::string_view name);
+
+// Whether the entry point, when there is one, lies in code that stays mapped: inside an
+// executable section that is not discardable.
+bool EntryPointIsCode(const Headers& headers);
 
 // Page protections, with the system's values.
 enum Protection : uint32_t {

@@ -218,10 +218,36 @@ TEST_P(PeImageTest, ExportsAreFoundByTheirExactName) {
     EXPECT_LT(rva, text.virtualAddress + text.virtualSize);
   }
   EXPECT_EQ(found.size(), 3u);
+  const std::vector<pe::Export> exports = pe::ReadExports(headers, mapped);
+  ASSERT_EQ(exports.size(), 3u);
+  EXPECT_EQ(pe::FindExport(exports, "SkinH_Detach"),
+            pe::FindExport(headers, mapped, "SkinH_Detach"));
   for (const char* name : {"skinh_attachres", "SKINH_DETACH", "SkinH_Attach", "SkinH_DetachX", "",
                            "SkinEngineEntry"}) {
     EXPECT_EQ(pe::FindExport(headers, mapped, name), 0u) << name;
   }
+}
+
+TEST_P(PeImageTest, TheEntryPointMustLieInCodeThatStays) {
+  EXPECT_TRUE(pe::EntryPointIsCode(headers));
+  pe::Headers changed = headers;
+  changed.entryPoint = 0;
+  EXPECT_TRUE(pe::EntryPointIsCode(changed));
+  changed.entryPoint = headers.sections[1].virtualAddress;  // read-only data
+  EXPECT_FALSE(pe::EntryPointIsCode(changed));
+  changed.entryPoint = headers.sizeOfImage + 0x100;
+  EXPECT_FALSE(pe::EntryPointIsCode(changed));
+  changed = headers;
+  changed.sections[0].characteristics |= 0x02000000;  // discardable code
+  EXPECT_FALSE(pe::EntryPointIsCode(changed));
+}
+
+// The first of two equal names wins, and names are compared byte for byte.
+TEST(PeImage, FindExportTakesTheFirstExactName) {
+  const std::vector<pe::Export> exports = {{"Attach", 0x10}, {"attach", 0x20}, {"Attach", 0x30}};
+  EXPECT_EQ(pe::FindExport(exports, "Attach"), 0x10u);
+  EXPECT_EQ(pe::FindExport(exports, "attach"), 0x20u);
+  EXPECT_EQ(pe::FindExport(exports, "ATTACH"), 0u);
 }
 
 TEST_P(PeImageTest, DamagedExportTablesFindNothing) {
