@@ -8,6 +8,9 @@
 #include "app/commands.h"
 #include "app/default_state.h"
 #include "app/main_window_layout.h"
+#include "app/skin_library_win32.h"
+#include "app/thanks_window_win32.h"
+#include "listing/target_folder.h"
 #include "platform/win32/chinese_mapping.h"
 
 namespace {
@@ -208,10 +211,16 @@ void MainWindow::OnCreated() {
   form_->SetChecked(Ctl::选择框_2头, true);
   form_->SetSelection(Ctl::组合框1, 0);
   // Creation steps: drop registration, skin, then the default states.
+  dropTarget_.Register(window_,
+                       [this](const std::string& path) { AcceptDroppedPath(*state_, path); });
+  AttachSkin();
   ApplyDefaultState(*form_);
 }
 
-void MainWindow::OnDestroy() {}
+void MainWindow::OnDestroy() {
+  dropTarget_.Unregister();
+  DetachSkin();
+}
 
 int MainWindow::Page() const {
   return static_cast<int>(SendMessageA(Control(Ctl::高级选择夹1), TCM_GETCURSEL, 0, 0));
@@ -251,7 +260,10 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       if (!IsControlId(id) || !state_) break;
       const auto name = static_cast<Ctl>(id - kFirstControlId);
       switch (HIWORD(wParam)) {
-        case BN_CLICKED: Dispatch(*state_, name, Event::Clicked); break;
+        case BN_CLICKED:
+          if (name == Ctl::图形按钮1) OpenThanksWindow(window_);
+          Dispatch(*state_, name, Event::Clicked);
+          break;
         case CBN_SELCHANGE: Dispatch(*state_, name, Event::Chosen); break;
         case CBN_EDITCHANGE: Dispatch(*state_, name, Event::TextChanged); break;
         case CBN_DROPDOWN: Dispatch(*state_, name, Event::DropDown); break;

@@ -7,6 +7,7 @@
 #include <array>
 #include <memory>
 
+#include "app/drop_target_win32.h"
 #include "pipeline/app_state.h"
 #include "platform/form.h"
 #include "platform/win32/win32_form.h"
@@ -43,4 +44,5 @@ class MainWindow {
   std::array<HWND, static_cast<size_t>(Ctl::Count)> controls_{};
   std::unique_ptr<Win32Form> form_;
   std::unique_ptr<AppState> state_;
+  DropTarget dropTarget_;
 };
