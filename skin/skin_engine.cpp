@@ -81,6 +81,8 @@ int Clamp(int value, int low, int high) {
 
 // Hue turned by `hue` degrees, saturation and brightness scaled by (100 + x) percent.
 COLORREF Adjust(COLORREF colour, int hue, int saturation, int brightness) {
+  // The round trip through whole-number HSV may move a channel by one.
+  if (hue == 0 && saturation == 0 && brightness == 0) return colour;
   int r = GetRValue(colour), gr = GetGValue(colour), b = GetBValue(colour);
   int max = r > gr ? (r > b ? r : b) : (gr > b ? gr : b);
   int min = r < gr ? (r < b ? r : b) : (gr < b ? gr : b);
