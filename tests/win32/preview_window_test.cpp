@@ -1,5 +1,7 @@
 // The name list through the real window: the preview toggle's geometry, filling with the
 // natural order and the extension filters, the typing aid, copying a clicked name.
+#include <windows.h>
+// The common controls and shell headers need windows.h first.
 #include <commctrl.h>
 
 #include "window_fixture.h"

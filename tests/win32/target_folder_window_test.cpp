@@ -1,5 +1,7 @@
 // Choosing the target folder with the real folder-browse dialog or a dropped path, the item
 // kind boxes, "清空所有输入框" and "窗口置顶".
+#include <windows.h>
+// The common controls and shell headers need windows.h first.
 #include <commctrl.h>
 #include <shlobj.h>
 
