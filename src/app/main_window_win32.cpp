@@ -180,6 +180,9 @@ void MainWindow::CreateControls() {
       const int field = static_cast<int>(SendMessageA(control, CB_GETITEMHEIGHT, -1, 0));
       const int frame = (closed.bottom - closed.top) - field;
       SendMessageA(control, CB_SETITEMHEIGHT, -1, spec.place.height - frame);
+      GetWindowRect(control, &closed);  // the frame may grow with the field: settle it
+      const int excess = (closed.bottom - closed.top) - spec.place.height;
+      if (excess) SendMessageA(control, CB_SETITEMHEIGHT, -1, spec.place.height - frame - excess);
     }
     if (spec.kind == ControlKind::ComboList) {
       for (const auto& item : ItemsOf(spec.text)) {
