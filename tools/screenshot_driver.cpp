@@ -79,6 +79,10 @@ int main(int argc, char** argv) {
   window->form().SetText(Ctl::编辑框7, "_备份");
   SendMessageA(window->Control(Ctl::按钮_加后缀), BM_CLICK, 0, 0);
   Pump(600);
+  // The widened window must lie on the screen whole to be captured.
+  SetWindowPos(window->Handle(), nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+  RedrawWindow(window->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  Pump(600);
   Capture(window->Handle(), out + "preview.bmp");
   window.reset();
   CoUninitialize();

@@ -32,7 +32,7 @@ HFONT FontFor(int height, bool bold, const char* face) {
   auto key = std::make_tuple(height, bold, std::string(face));
   auto& font = fonts[key];
   if (!font) {
-    font = CreateFontA(-height, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
+    font = CreateFontA(height, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
                        GB2312_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                        DEFAULT_PITCH | FF_DONTCARE, face);
   }
@@ -108,7 +108,7 @@ void DrawPictureButton(const DRAWITEMSTRUCT& item) {
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, RGB(200, 60, 60));
   HGDIOBJ old = SelectObject(dc, FontFor(18, true, "微软雅黑"));
-  DrawTextA(dc, "\xA1\xE1 感谢有你", -1, &inner, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+  DrawTextA(dc, "感谢有你", -1, &inner, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
   SelectObject(dc, old);
   if (item.itemState & ODS_FOCUS) DrawFocusRect(dc, &inner);
 }
@@ -139,7 +139,7 @@ std::unique_ptr<MainWindow> MainWindow::Create(HINSTANCE instance, FileSystem& f
   const int x = (GetSystemMetrics(SM_CXSCREEN) - kMainWindowWidth) / 2;
   const int y = (GetSystemMetrics(SM_CYSCREEN) - kMainWindowHeight) / 2;
   CreateWindowExA(WS_EX_TOPMOST | WS_EX_APPWINDOW, kClassName, kMainWindowTitle,
-                  WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN, x, y,
+                  WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, x, y,
                   kMainWindowWidth, kMainWindowHeight, nullptr, nullptr, instance, self.get());
   if (!self->window_) return nullptr;
   self->OnCreated();
