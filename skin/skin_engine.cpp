@@ -398,9 +398,15 @@ LRESULT CALLBACK SkinProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
       break;
     default:
       if (kind == kPushButton && RedrawsButton(message)) {
+        const LRESULT before = SendMessageA(window, BM_GETSTATE, 0, 0);
         const LRESULT result = CallWindowProcA(previous, window, message, wParam, lParam);
-        if (IsWindow(window))
+        // Moving the mouse redraws only when it changed the button's state.
+        const bool changed =
+            message != WM_MOUSEMOVE ||
+            (IsWindow(window) && SendMessageA(window, BM_GETSTATE, 0, 0) != before);
+        if (changed && IsWindow(window)) {
           RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+        }
         return result;
       }
       break;
