@@ -19,22 +19,20 @@ struct BrowseDriver {
   static inline std::string leaf;
   static inline int ticks = 0;
 
+  static BOOL CALLBACK FindTreeDialog(HWND window, LPARAM result) {
+    char name[32] = {};
+    GetClassNameA(window, name, sizeof name);
+    if (std::string(name) != "#32770" || !IsWindowVisible(window) ||
+        !FindWindowExA(window, nullptr, "SysTreeView32", nullptr)) {
+      return TRUE;
+    }
+    *reinterpret_cast<HWND*>(result) = window;
+    return FALSE;
+  }
   // The thread's dialog that holds a folder tree.
   static HWND Dialog() {
     HWND found = nullptr;
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM result) -> BOOL {
-          char name[32] = {};
-          GetClassNameA(window, name, sizeof name);
-          if (std::string(name) != "#32770" || !IsWindowVisible(window) ||
-              !FindWindowExA(window, nullptr, "SysTreeView32", nullptr)) {
-            return TRUE;
-          }
-          *reinterpret_cast<HWND*>(result) = window;
-          return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&found));
+    EnumThreadWindows(GetCurrentThreadId(), FindTreeDialog, reinterpret_cast<LPARAM>(&found));
     return found;
   }
   static std::string SelectedText(HWND dialog) {
