@@ -39,3 +39,4 @@ add_executable(screenshot_driver tools/screenshot_driver.cpp tests/win32/box_ans
 renamer_options(screenshot_driver)
 target_include_directories(screenshot_driver PRIVATE ${PROJECT_SOURCE_DIR}/tests/win32)
 target_link_libraries(screenshot_driver PRIVATE renamer_win32)
+include(cmake/bench.cmake)
