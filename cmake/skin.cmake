@@ -60,12 +60,3 @@ else()
     SKIN_ENGINE_I686="${SKIN_OUT}/skin_engine_i686.dll"
     SKIN_ENGINE_X86_64="${SKIN_OUT}/skin_engine_x86_64.dll")
 endif()
-
-# Saves bitmaps of the skinned main window and of the thanks window (see the driver).
-if(WIN32)
-  add_executable(thanks_screenshot_driver tools/thanks_screenshot_driver.cpp
-    tests/win32/box_answerer.cpp)
-  renamer_options(thanks_screenshot_driver)
-  target_include_directories(thanks_screenshot_driver PRIVATE ${PROJECT_SOURCE_DIR}/tests/win32)
-  target_link_libraries(thanks_screenshot_driver PRIVATE renamer_win32)
-endif()

@@ -1,11 +1,13 @@
-// Opens the main window over a folder of sample files and saves a bitmap of it for each tab
-// page and for preview mode with proposals. Run by tools/screenshot.sh.
+// Opens the main window over a folder of sample files and saves bitmaps of it for each tab
+// page and for preview mode with proposals, and of the thanks window opened from its picture
+// button. Run by tools/screenshot.sh.
 #include <objbase.h>
 #include <windows.h>
 
 #include <string>
 
 #include "app/main_window_win32.h"
+#include "app/thanks_window_win32.h"
 #include "box_answerer.h"
 #include "platform/win32/win32_file_system.h"
 #include "temp_folder.h"
@@ -73,6 +75,12 @@ int main(int argc, char** argv) {
     window->ShowPage(page);
     Pump(400);
     Capture(window->Handle(), out + pages[page] + ".bmp");
+  }
+  SendMessageA(window->Control(Ctl::图形按钮1), BM_CLICK, 0, 0);
+  Pump(500);
+  if (HWND thanks = FindWindowA(nullptr, kThanksWindowTitle)) {
+    Capture(thanks, out + "thanks.bmp");
+    DestroyWindow(thanks);
   }
   window->form().SetText(Ctl::标签2, folder.path());
   SendMessageA(window->Control(Ctl::按钮8), BM_CLICK, 0, 0);  // preview on

@@ -234,6 +234,11 @@ void MainWindow::ShowPage(int page) {
   for (const ControlSpec& spec : MainWindowLayout()) {
     if (spec.page >= 0) ShowWindow(Control(spec.name), spec.page == page ? SW_SHOWNA : SW_HIDE);
   }
+  // Group boxes do not paint their inside: repaint the page so no hidden control shows through.
+  RECT pageArea;
+  GetWindowRect(Control(Ctl::高级选择夹1), &pageArea);
+  MapWindowPoints(nullptr, window_, reinterpret_cast<POINT*>(&pageArea), 2);
+  RedrawWindow(window_, &pageArea, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 LRESULT CALLBACK MainWindow::Procedure(HWND window, UINT message, WPARAM wParam,

@@ -1,28 +1,16 @@
 // Zero-padding, extension change, Chinese numerals, adding after the extension or the number,
 // video numbers and sequence numbers through the real buttons on a real folder, directly and
 // in preview mode.
+#include "expected_boxes.h"
 #include "window_fixture.h"
 
 using Strings = std::vector<std::string>;
 
-namespace {
-
-Message Info(const std::string& text, const std::string& title = "信息：") {
-  return {text, title, Icon::Information, Buttons::Ok};
-}
-Message Plain(const std::string& text, const std::string& title = "信息：") {
-  return {text, title, Icon::None, Buttons::Ok};
-}
-Message Question(const std::string& text, const std::string& title) {
-  return {text, title, Icon::None, Buttons::OkCancel};
-}
-const Message kConfirm = Question("确定更名吗？", "提示");
-const Message kPreviewNotice = Info(
-    "提示：你开启了预览功能，所以没有直接更名，\r\n请看预览区结果，确认无误后点\"确认无误，执行吧\""
-    "！",
-    "提示");
-
-}  // namespace
+using expected::Info;
+using expected::kConfirm;
+using expected::kPreviewNotice;
+using expected::Plain;
+using expected::Question;
 
 class NumberingOpsWindowTest : public WindowTest {
  protected:
