@@ -9,6 +9,8 @@ scripts/setup.sh
 
 scripts/build.sh native
 (cd build/native && ctest --output-on-failure -j"$(nproc)")
+# Every fuzz target for a few seconds from its committed corpus (fuzz/run.sh SECONDS runs longer).
+fuzz/run.sh 5 build/fuzz
 
 scripts/build.sh x86_64
 scripts/build.sh i686
