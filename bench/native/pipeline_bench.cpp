@@ -54,7 +54,8 @@ void Measure(benchmark::State& state, Setup setup, Timed timed) {
 }
 
 void AddAtEndDirect(benchmark::State& state) {
-  Measure(state, [](const auto& names) { return LeanScene(names, false); }, AddAtEndClicked);
+  Measure(
+      state, [](const auto& names) { return LeanScene(names, false); }, AddAtEndClicked);
 }
 
 // The same over the test fake: it keeps every rename call and folds whole paths, so it costs
@@ -72,7 +73,8 @@ void AddAtEndDirectOverTestFake(benchmark::State& state) {
 }
 
 void FillNames(benchmark::State& state) {
-  Measure(state, [](const auto& names) { return LeanScene(names, true); }, FillNameList);
+  Measure(
+      state, [](const auto& names) { return LeanScene(names, true); }, FillNameList);
 }
 
 auto FilledScene(const std::vector<std::string>& names) {
@@ -109,7 +111,12 @@ void Undo(benchmark::State& state) {
 }  // namespace
 
 #define PIPELINE_BENCHMARK(name) \
-  BENCHMARK(name)->Name("Pipeline/" #name)->Arg(kSmall)->Arg(kLarge)->Unit(benchmark::kMillisecond)
+  BENCHMARK(name)                \
+      ->Name("Pipeline/" #name)  \
+      ->Arg(kSmall)              \
+      ->Arg(kLarge)              \
+      ->Arg(3 * kLarge)          \
+      ->Unit(benchmark::kMillisecond)
 
 PIPELINE_BENCHMARK(AddAtEndDirect);
 PIPELINE_BENCHMARK(AddAtEndDirectOverTestFake);

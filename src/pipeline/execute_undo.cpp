@@ -1,5 +1,7 @@
 #include "pipeline/execute_undo.h"
 
+#include <algorithm>
+#include <set>
 #include <string_view>
 #include <unordered_map>
 #include <vector>
@@ -64,12 +66,26 @@ bool SameFolder(std::string_view a, std::string_view b) {
   return FoldedName(a) == FoldedName(b);
 }
 
-int RowShowing(const Form& form, const std::string& name) {
-  for (int row = 0; row < form.RowCount(); ++row) {
-    if (form.Cell(row, 0) == name) return row;
+// The rows by the name they show, kept in step as undo rewrites them: looking up the row of
+// each undone rename must not scan the whole list, or a large undo takes quadratic time.
+class RowsByName {
+ public:
+  explicit RowsByName(const Form& form) {
+    for (int row = 0; row < form.RowCount(); ++row) rows_[form.Cell(row, 0)].insert(row);
   }
-  return -1;
-}
+  // The first row showing `name`, or -1.
+  int First(const std::string& name) const {
+    auto it = rows_.find(name);
+    return it == rows_.end() || it->second.empty() ? -1 : *it->second.begin();
+  }
+  void Changed(int row, const std::string& from, const std::string& to) {
+    rows_[from].erase(row);
+    rows_[to].insert(row);
+  }
+
+ private:
+  std::unordered_map<std::string, std::set<int>> rows_;
+};
 
 }  // namespace
 
@@ -121,15 +137,18 @@ void UndoClicked(AppState& app) {
       return;
     }
   }
-  std::vector<UndoEntry> notUndone;
+  RowsByName rows(form);
+  std::vector<UndoEntry> notUndone;  // last rename first
   for (auto entry = app.undo.rbegin(); entry != app.undo.rend(); ++entry) {
     if (!RenameInFolder(app.files, entry->folder, entry->newName, entry->oldName)) {
-      notUndone.insert(notUndone.begin(), *entry);
+      notUndone.push_back(*entry);
       continue;
     }
-    if (const int row = RowShowing(form, entry->newName); row >= 0) {
+    if (const int row = rows.First(entry->newName); row >= 0) {
       form.SetCell(row, 0, entry->oldName);
+      rows.Changed(row, entry->newName, form.Cell(row, 0));
     }
   }
+  std::reverse(notUndone.begin(), notUndone.end());
   app.undo = std::move(notUndone);
 }
