@@ -1,0 +1,181 @@
+// Timings under Windows (or Wine) through the real main window:
+// - "最尾部加" renaming a real folder of 2,000 and 5,000 files, against a bare loop of MoveFileA
+//   doing the same renames in the same order, in alternating rounds, as a ratio;
+// - filling the real name list with 10,000 and 100,000 rows, and the preview of "最尾部加"
+//   over them (a lean in-memory folder, so that only the list view is measured).
+// Usage: win32_bench [rename|list]... (both by default)
+// clang-format off
+#include <windows.h>
+#include <commctrl.h>
+#include <objbase.h>
+// clang-format on
+
+#include <algorithm>
+#include <cstdio>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/main_window_layout.h"
+#include "app/main_window_win32.h"
+#include "box_answerer.h"
+#include "episode_names.h"
+#include "lean_file_system.h"
+#include "listing/names.h"
+#include "listing/natural_order.h"
+#include "pipeline/name_list.h"
+#include "platform/win32/win32_file_system.h"
+#include "temp_folder.h"
+
+namespace {
+
+constexpr int kRounds = 3;
+
+double Seconds() {
+  static LARGE_INTEGER frequency = [] {
+    LARGE_INTEGER f;
+    QueryPerformanceFrequency(&f);
+    return f;
+  }();
+  LARGE_INTEGER now;
+  QueryPerformanceCounter(&now);
+  return static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+template <typename Work>
+double Timed(Work work) {
+  const double start = Seconds();
+  work();
+  return Seconds() - start;
+}
+
+void Pump() {
+  MSG msg;
+  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
+  }
+}
+
+// The main window as a user drives it.
+struct Window {
+  explicit Window(FileSystem& files)
+      : window(MainWindow::Create(GetModuleHandleA(nullptr), files, false)) {
+    Pump();
+  }
+  ~Window() {
+    window.reset();
+    Pump();
+  }
+  void SetText(Ctl name, const std::string& text) {
+    SendMessageA(window->Control(name), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+  }
+  void Click(Ctl name) {
+    if (const ControlSpec* spec = FindSpec(name); spec && spec->page >= 0) {
+      window->ShowPage(spec->page);
+    }
+    SendMessageA(window->Control(name), BM_CLICK, 0, 0);
+    Pump();
+  }
+  BoxAnswerer boxes;
+  std::unique_ptr<MainWindow> window;
+};
+
+const std::string kEnd = "-完";
+
+std::string WithEnd(const std::string& name) {
+  return FileNameOf(name, false) + kEnd + ExtensionOf(name);
+}
+
+// Renames every `from` name to its `to` name; the number of failures.
+int MoveAll(const std::string& folder, const std::vector<std::string>& from,
+            const std::vector<std::string>& to) {
+  int failed = 0;
+  for (size_t i = 0; i < from.size(); ++i) {
+    if (!MoveFileA((folder + from[i]).c_str(), (folder + to[i]).c_str())) ++failed;
+  }
+  return failed;
+}
+
+double Median(std::vector<double> values) {
+  std::sort(values.begin(), values.end());
+  return values[values.size() / 2];
+}
+
+void RenameRun(size_t count) {
+  TempFolder folder;
+  std::vector<std::string> names = EpisodeNames(count);
+  for (const auto& name : names) folder.AddFile(name, "x");
+  SortNaturally(names);  // the order in which the program renames
+  std::vector<std::string> renamed;
+  for (const auto& name : names) renamed.push_back(WithEnd(name));
+
+  Win32FileSystem files;
+  Window window(files);
+  window.SetText(Ctl::标签2, folder.path());
+  window.SetText(Ctl::编辑框7, kEnd);
+  std::vector<double> program, bare;
+  int failures = 0;
+  for (int round = 0; round < kRounds; ++round) {
+    window.boxes.shown.clear();
+    program.push_back(Timed([&] { window.Click(Ctl::按钮_加后缀); }));
+    const std::string report = window.boxes.shown.empty() ? "" : window.boxes.shown.back().text;
+    if (report != "一共有" + std::to_string(count) + "个文件被改名成功") ++failures;
+    failures += MoveAll(folder.path(), renamed, names);
+    bare.push_back(Timed([&] { failures += MoveAll(folder.path(), names, renamed); }));
+    failures += MoveAll(folder.path(), renamed, names);
+  }
+  const double p = Median(program), b = Median(bare);
+  std::printf(
+      "rename %5zu files: program %7.3f s (%.3f ms/file), bare MoveFileA loop %7.3f s "
+      "(%.3f ms/file), ratio %.3f%s\n",
+      count, p, p * 1000 / count, b, b * 1000 / count, p / b, failures ? "  FAILURES" : "");
+  std::printf("    rounds program:");
+  for (double t : program) std::printf(" %.3f", t);
+  std::printf("  bare:");
+  for (double t : bare) std::printf(" %.3f", t);
+  std::printf("\n");
+}
+
+void ListRun(size_t count) {
+  const std::string kFolder = "D:\\影视\\";
+  LeanFileSystem files(kFolder, EpisodeNames(count));
+  Window window(files);
+  window.SetText(Ctl::标签2, kFolder);
+  window.SetText(Ctl::编辑框7, kEnd);
+  Form& form = window.window->form();
+  const double fill = Timed([&] { FillNameList(window.window->state()); });
+  const bool filled = form.RowCount() == static_cast<int>(count);
+  window.Click(Ctl::按钮8);  // preview on: empties and refills the list
+  const double refill = Timed([&] {
+    form.ClearRows();
+    FillNameList(window.window->state());
+  });
+  const double preview = Timed([&] { window.Click(Ctl::按钮_加后缀); });
+  const bool proposed = form.Cell(static_cast<int>(count) - 1, 1).find(kEnd) != std::string::npos;
+  const double clear = Timed([&] { form.ClearRows(); });
+  std::printf(
+      "list %6zu rows: FillNameList %7.3f s (%.2f us/row), emptied and refilled %7.3f s, "
+      "preview of add-at-end %7.3f s (%.2f us/row), emptying %7.3f s%s\n",
+      count, fill, fill * 1e6 / count, refill, preview, preview * 1e6 / count, clear,
+      filled && proposed ? "" : "  WRONG ROWS");
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  CoInitialize(nullptr);
+  InitCommonControls();
+  std::vector<std::string> parts(argv + 1, argv + argc);
+  if (parts.empty()) parts = {"rename", "list"};
+  for (const auto& part : parts) {
+    if (part == "rename") {
+      for (size_t count : {2000, 5000}) RenameRun(count);
+    } else if (part == "list") {
+      for (size_t count : {10000, 100000}) ListRun(count);
+    }
+    std::fflush(stdout);
+  }
+  CoUninitialize();
+  return 0;
+}
