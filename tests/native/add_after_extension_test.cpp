@@ -45,6 +45,7 @@ TEST_F(AddAfterExtensionTest, RenamesFilesEvenWithNoKindCheckedAndReportsPlainly
   form.SetText(Ctl::编辑框18, "_old");
   AddAfterExtensionClicked(app);
   EXPECT_EQ(Names(), (Strings{"a.txt_old", "notes_old"}));
+  ExpectItemsKept();
   EXPECT_EQ(form.shown.back(), messages::Plain("一共有2个文件被改名成功", "修改成果提示"));
 }
 
@@ -57,6 +58,7 @@ TEST_F(AddAfterExtensionTest, NoRenameReportsNoChange) {
   AddFiles({"a.txt"});
   AddAfterExtensionClicked(app);  // a colon is accepted, then every rename fails
   EXPECT_EQ(Names(), (Strings{"a.txt"}));
+  ExpectItemsKept();
   EXPECT_EQ(form.shown.back(), none);
 }
 

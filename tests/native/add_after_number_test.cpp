@@ -57,6 +57,7 @@ TEST_F(AddAfterNumberTest, RenamesWholeNamesWithoutAnyReport) {
   form.SetText(Ctl::编辑框13, ".");
   AddAfterNumberClicked(app);
   EXPECT_EQ(Names(), (Strings{"01. abc.txt", "abc.txt"}));
+  ExpectItemsKept();
   EXPECT_EQ(form.shown, (std::vector<Message>{messages::ConfirmRename()}));
 
   AddFolders({"01 Intro"});

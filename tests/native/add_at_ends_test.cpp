@@ -41,6 +41,7 @@ TEST_F(AddAtEndsTest, AddAtEndReportsTheCountForFilesAndFolders) {
   form.SetText(Ctl::编辑框7, "-2024");
   AddAtEndClicked(app);
   EXPECT_EQ(Names(), (Strings{"report-2024.docx", ".gitignore"}));
+  ExpectItemsKept();
   EXPECT_EQ(form.shown.back(), messages::Info("一共有1个文件被改名成功", "修改成果提示"));
 
   AddFolders({"photos.2023"});
@@ -65,6 +66,7 @@ TEST_F(AddAtEndsTest, AddAtFrontRenamesWithoutAnyReport) {
   form.SetText(Ctl::编辑框6, "x_");
   AddAtFrontClicked(app);
   EXPECT_EQ(Names(), (Strings{"x_a.txt", "x_b.txt"}));
+  ExpectItemsKept();
   EXPECT_EQ(form.shown.size(), 1u);  // only the confirmation
 }
 
@@ -79,5 +81,6 @@ TEST_F(AddAtEndsTest, PreviewOnlyFillsTheProposalColumn) {
   AddAtEndClicked(app);
   EXPECT_EQ(form.Column(1), (Strings{"a_y.txt", "b_y.txt"}));
   EXPECT_EQ(Names(), (Strings{"a.txt", "b.txt"}));
+  ExpectItemsKept();
   EXPECT_EQ(form.shown, (std::vector<Message>(2, messages::PreviewNotice())));
 }

@@ -124,6 +124,7 @@ TEST_F(AddAtMarkerTest, FoldersAreConfirmedAtTheFirstFolderAndReportedPlainly) {
   EXPECT_FALSE(form.Checked(Ctl::单选框3));
   Press("-", "_");
   EXPECT_EQ(Names(), (Strings{"ab", "a-_b"}));
+  ExpectItemsKept();
   EXPECT_EQ(form.shown,
             (std::vector<Message>{messages::ConfirmRename(),
                                   messages::Plain("一共有1个文件被改名成功", "修改成果提示")}));
@@ -144,6 +145,7 @@ TEST_F(AddAtMarkerTest, SideRadiosSetTheCaptionAndOccurrenceRadiosExcludeEachOth
   AddFiles({"a-b-c.txt"});
   Press("-", "_");
   EXPECT_EQ(Names(), (Strings{"a-b_-c.txt"}));
+  ExpectItemsKept();
 }
 
 TEST_F(AddAtMarkerTest, PreviewNoticeComesWithTheFirstChangedFileOnly) {
@@ -157,4 +159,5 @@ TEST_F(AddAtMarkerTest, PreviewNoticeComesWithTheFirstChangedFileOnly) {
   EXPECT_EQ(form.Column(1), (Strings{"_a.txt", "b_-c.txt"}));
   EXPECT_EQ(form.shown, (std::vector<Message>{messages::PreviewNotice()}));
   EXPECT_EQ(Names(), (Strings{"a.txt", "b-c.txt"}));
+  ExpectItemsKept();
 }

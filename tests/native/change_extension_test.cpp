@@ -60,6 +60,7 @@ TEST_F(ChangeExtensionTest, ReplacesTheLastExtensionAndCountsOnlyRealChanges) {
   form.SetChecked(Ctl::选择框1, false);  // neither kind: still files
   ChangeExtensionClicked(app);
   EXPECT_EQ(Names(), (Strings{"a.txt", "README.txt", "archive.tar.txt", "b.txt"}));
+  ExpectItemsKept();
   EXPECT_EQ(fs.renameCalls.size(), 3u);  // a.txt is left alone
   EXPECT_EQ(form.shown.back(), messages::Plain("一共有3个文件被改名", "修改成果提示"));
 
@@ -88,11 +89,13 @@ TEST_F(ChangeExtensionTest, TypedTextGetsItsDotWrittenBackOnceConfirmed) {
   EXPECT_EQ(atFirstRename, ".md");
   EXPECT_EQ(form.Text(Ctl::组合框3), ".md");
   EXPECT_EQ(Names(), (Strings{"a.md", "b.md"}));
+  ExpectItemsKept();
 
   form.SetText(Ctl::组合框3, "tar.gz");
   ChangeExtensionClicked(app);
   EXPECT_EQ(form.Text(Ctl::组合框3), "tar.gz");
   EXPECT_EQ(Names(), (Strings{"atar.gz", "btar.gz"}));
+  ExpectItemsKept();
 }
 
 TEST_F(ChangeExtensionTest, SkippedExtensionIsLeftAloneWhateverTheFilter) {
@@ -102,6 +105,7 @@ TEST_F(ChangeExtensionTest, SkippedExtensionIsLeftAloneWhateverTheFilter) {
   Choose(Ctl::组合框3, ".md");
   ChangeExtensionClicked(app);
   EXPECT_EQ(Names(), (Strings{"a.doc", "b.doc", "c.txt"}));
+  ExpectItemsKept();
   EXPECT_EQ(form.shown.back(), messages::Plain("没有任何改动", "没有改动"));
 }
 

@@ -159,6 +159,7 @@ TEST_F(ChineseConversionTest, ConvertsFilesAndReportsTheCountInAPlainBox) {
   ConvertChineseClicked(app);
   // 東方.txt would become the existing 东方.txt: left alone and not counted.
   EXPECT_EQ(Names(), (Strings{"电脑课.txt", "东方.txt", "abc.txt", "東方.txt"}));
+  ExpectItemsKept();
   EXPECT_EQ(form.shown, (std::vector<Message>{messages::ConfirmRename(), Report(1)}));
   EXPECT_EQ(form.shown.back(), messages::Plain("一共有1个文件被改名", "修改成果提示"));
 
@@ -174,6 +175,7 @@ TEST_F(ChineseConversionTest, DirectionComesFromTheRadioPairNotTheCaption) {
   form.SetText(Ctl::按钮5, "简转繁");
   ConvertChineseClicked(app);
   EXPECT_EQ(Names(), (Strings{"东方.txt", "学习.txt"}));
+  ExpectItemsKept();
 }
 
 TEST_F(ChineseConversionTest, ConvertsFolders) {
@@ -181,6 +183,7 @@ TEST_F(ChineseConversionTest, ConvertsFolders) {
   FoldersKind();
   ConvertChineseClicked(app);
   EXPECT_EQ(Names(), (Strings{"东方", "西方"}));
+  ExpectItemsKept();
   EXPECT_EQ(form.shown.back(), Report(1));
 }
 
@@ -200,5 +203,6 @@ TEST_F(ChineseConversionTest, PreviewProposesWithoutRenamingOrReporting) {
   EXPECT_EQ(form.Cell(0, 1), "");
   EXPECT_EQ(form.Cell(1, 1), "电脑课.txt");
   EXPECT_EQ(Names(), (Strings{"abc.txt", "電腦課.txt"}));
+  ExpectItemsKept();
   EXPECT_EQ(form.shown, (std::vector<Message>{messages::PreviewNotice()}));
 }

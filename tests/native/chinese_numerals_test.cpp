@@ -36,6 +36,7 @@ TEST_F(ChineseNumeralsTest, RenamesFilesAndFoldersAndReportsTheCount) {
   AddFiles({"第一课.mp4", "第零课.txt"});
   ChineseNumeralsClicked(app);
   EXPECT_EQ(Names(), (Strings{"第1课.mp4", "第零课.txt"}));
+  ExpectItemsKept();
   EXPECT_EQ(form.shown.back(), messages::Plain("总共更改1个", "更名数量"));
 
   AddFolders({"第五章"});
@@ -52,6 +53,7 @@ TEST_F(ChineseNumeralsTest, ZeroIsReportedTooAndCancelReportsNothing) {
   ChineseNumeralsClicked(app);
   EXPECT_EQ(Texts(), (Strings{"总共更改0个", "确定更名吗？"}));
   EXPECT_EQ(Names(), (Strings{"第一课.mp4"}));
+  ExpectItemsKept();
 }
 
 TEST_F(ChineseNumeralsTest, PreviewWritesProposalsOnly) {

@@ -68,6 +68,7 @@ TEST_F(DeleteAtMarkerTest, DeleteRightCutsFileStemsAndReports) {
   Click(Ctl::按钮_去掉后面的);
   // Nothing would be left of -x; ab.t-t has the marker in its extension only.
   EXPECT_EQ(Names(), (Strings{"-x.txt", "a.txt", "ab.t-t", "c-d.mp4"}));
+  ExpectItemsKept();
   EXPECT_EQ(form.shown, (std::vector<Message>{messages::ConfirmRename(),
                                               messages::Plain("修改了1个", "修改成果提示")}));
 }
@@ -81,6 +82,7 @@ TEST_F(DeleteAtMarkerTest, DeleteLeftWorksOnWholeFolderNamesAndReportsZeroToo) {
   form.SetChecked(Ctl::选择框3, true);
   Click(Ctl::按钮7);
   EXPECT_EQ(Names(), (Strings{"c", "z"}));
+  ExpectItemsKept();
   EXPECT_EQ(form.shown.back(), messages::Plain("成功改了2个", "提示"));
 
   form.SetText(Ctl::编辑框8, "#");
@@ -96,5 +98,6 @@ TEST_F(DeleteAtMarkerTest, PreviewShowsEveryProposalIncludingAnUnchangedName) {
   Click(Ctl::按钮7);
   EXPECT_EQ(form.Column(1), (Strings{"-abc.txt", "-y.txt", ""}));
   EXPECT_EQ(Names(), (Strings{"-abc.txt", "x-y.txt", "zz.txt"}));
+  ExpectItemsKept();
   EXPECT_EQ(form.shown, (std::vector<Message>{messages::PreviewNotice()}));
 }

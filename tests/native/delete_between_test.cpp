@@ -129,6 +129,7 @@ TEST_F(DeleteBetweenTest, PairedBoxesExcludeEachOtherButMayBothBeOff) {
   ASSERT_EQ(form.shown.size(), 1u);
   EXPECT_EQ(form.shown[0].text, "请为“从”和“到”各勾选“首次出现”或“最后出现”");
   EXPECT_EQ(Names(), (Strings{"a(1).txt"}));
+  ExpectItemsKept();
 }
 
 TEST_F(DeleteBetweenTest, NothingFoundIsSaidBeforeAnyQuestion) {
@@ -147,6 +148,7 @@ TEST_F(DeleteBetweenTest, FilesAreAskedWithTheCountThenRenamedAndReported) {
   SkipExtension(".avi");
   Press("(", ")");
   EXPECT_EQ(Names(), (Strings{"abc.mp4", "a.b.txt", "x.txt", "y.txt", "z(2).avi"}));
+  ExpectItemsKept();
   EXPECT_EQ(form.shown,
             (std::vector<Message>{messages::Question("一共有3个文件将被更名", "确定改名吗？"),
                                   messages::Info("一共有2个文件被改名", "修改成果提示")}));
@@ -159,6 +161,7 @@ TEST_F(DeleteBetweenTest, FilesAreAskedWithTheCountThenRenamedAndReported) {
   form.SetChecked(Ctl::选择框6, true);
   Press("a", ".");
   EXPECT_EQ(Names(), (Strings{"abc.mp4", "b.txt", "x.txt", "y.txt", "z(2).avi"}));
+  ExpectItemsKept();
 }
 
 TEST_F(DeleteBetweenTest, FoldersHaveTheirOwnQuestionAndPlainReports) {
@@ -167,6 +170,7 @@ TEST_F(DeleteBetweenTest, FoldersHaveTheirOwnQuestionAndPlainReports) {
   Toggle(Ctl::选择框_2尾);
   Press("(", ")");
   EXPECT_EQ(Names(), (Strings{"ac", "x-y-z"}));
+  ExpectItemsKept();
   EXPECT_EQ(form.shown,
             (std::vector<Message>{messages::Question("总共有1个需要改名", "确定改名吗？"),
                                   messages::Plain("一共有1个文件将被更名", "修改成果提示")}));
@@ -188,6 +192,7 @@ TEST_F(DeleteBetweenTest, PreviewShowsTheNoticeOnceAndTheProposals) {
   EXPECT_EQ(form.Column(1), (Strings{"a().txt", "", "c()d.txt"}));
   EXPECT_EQ(form.shown, (std::vector<Message>{messages::PreviewNotice()}));
   EXPECT_EQ(Names(), (Strings{"a(1).txt", "b.txt", "c()d.txt"}));
+  ExpectItemsKept();
 }
 
 TEST_F(DeleteBetweenTest, ChoosingAPunctuationStyleConvertsTheThreeBoxes) {

@@ -82,6 +82,7 @@ TEST_F(DeleteOccurrencesTest, AsksWithTheMatchCountThenDeletesAndReports) {
   Press("-", "2次");
   // The skipped file is counted and announced, but not renamed.
   EXPECT_EQ(Names(), (Strings{"a-bcd.txt", "none.txt", "x-y.mp4"}));
+  ExpectItemsKept();
   EXPECT_EQ(form.shown, (std::vector<Message>{messages::Question("一共有2个文件将被更名", "请确认"),
                                               messages::Plain("删掉了1个", "修改成果提示")}));
 }
@@ -91,6 +92,7 @@ TEST_F(DeleteOccurrencesTest, CancelRenamesNothingAndSaysNothingMore) {
   form.answers = {Answer::Cancel};
   Press("-");
   EXPECT_EQ(Names(), (Strings{"a-b.txt"}));
+  ExpectItemsKept();
   EXPECT_EQ(form.shown.size(), 1u);
 }
 
@@ -99,6 +101,7 @@ TEST_F(DeleteOccurrencesTest, FolderReportsHaveTheirOwnWording) {
   FoldersKind();
   Press("-", "9");
   EXPECT_EQ(Names(), (Strings{"abcd", "ef"}));
+  ExpectItemsKept();
   EXPECT_EQ(form.shown,
             (std::vector<Message>{messages::Question("一共有2个文件将被更名", "请确认"),
                                   messages::Plain("一共有2个文件被改名", "修改成果提示")}));
@@ -133,4 +136,5 @@ TEST_F(DeleteOccurrencesTest, PreviewShowsTheNoticeOnceInsteadOfTheQuestion) {
   EXPECT_EQ(form.Column(1), (Strings{"ab.txt", "", "de-f.txt"}));
   EXPECT_EQ(form.shown, (std::vector<Message>{messages::PreviewNotice()}));
   EXPECT_EQ(Names(), (Strings{"a-b.txt", "c.txt", "d-e-f.txt"}));
+  ExpectItemsKept();
 }

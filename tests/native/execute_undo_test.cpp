@@ -43,6 +43,7 @@ TEST_F(ExecuteUndoTest, ExecuteThenUndoRestoresNamesOnDiskAndInTheRows) {
   Preview({"b.txt", "a.txt"}, {"2.txt", "1.txt"});
   Execute();
   EXPECT_EQ(Names(), (Strings{"2.txt", "1.txt"}));
+  ExpectItemsKept();
   EXPECT_EQ(form.Column(0), (Strings{"2.txt", "1.txt"}));
   EXPECT_EQ(form.Column(1), (Strings{"", ""}));
   EXPECT_EQ(Record(), (decltype(Record()){{"b.txt", "2.txt"}, {"a.txt", "1.txt"}}));
@@ -50,6 +51,7 @@ TEST_F(ExecuteUndoTest, ExecuteThenUndoRestoresNamesOnDiskAndInTheRows) {
 
   Undo();
   EXPECT_EQ(Names(), (Strings{"b.txt", "a.txt"}));
+  ExpectItemsKept();
   EXPECT_EQ(form.Column(0), (Strings{"b.txt", "a.txt"}));
   EXPECT_TRUE(form.shown.empty());
   // Undone entries are gone: a second undo has nothing to rename.
@@ -84,6 +86,7 @@ TEST_F(ExecuteUndoTest, IncompleteProposalsAreRefusedAndKeepThePreviousRecord) {
     EXPECT_EQ(form.shown, (std::vector<Message>{c.box}));
   }
   EXPECT_EQ(Names(), (Strings{"x.txt", "y.txt"}));
+  ExpectItemsKept();
   EXPECT_EQ(Record(), record);  // a double click on execute does not lose the undo
 }
 
@@ -107,12 +110,14 @@ TEST_F(ExecuteUndoTest, AFailedRenameKeepsItsRowAndIsNotRecorded) {
   };
   Execute();
   EXPECT_EQ(Names(), (Strings{"1.txt", "b.txt", "3.txt"}));
+  ExpectItemsKept();
   EXPECT_EQ(form.Column(0), (Strings{"1.txt", "b.txt", "3.txt"}));
   EXPECT_EQ(form.Column(1), (Strings{"", "2.txt", ""}));
   EXPECT_EQ(Record(), (decltype(Record()){{"a.txt", "1.txt"}, {"c.txt", "3.txt"}}));
 
   Undo();
   EXPECT_EQ(Names(), (Strings{"a.txt", "b.txt", "c.txt"}));
+  ExpectItemsKept();
   EXPECT_EQ(form.Column(0), (Strings{"a.txt", "b.txt", "c.txt"}));
   EXPECT_EQ(form.Column(1), (Strings{"", "2.txt", ""}));  // undo leaves proposals alone
 }
@@ -144,6 +149,7 @@ TEST_F(ExecuteUndoTest, SwapsAndDuplicateProposalsLeaveTheLosersAsTheyWere) {
   Preview({"a", "b", "c", "d"}, {"b", "a", "x", "X"});
   Execute();
   EXPECT_EQ(Names(), (Strings{"a", "b", "x", "d"}));
+  ExpectItemsKept();
   EXPECT_EQ(form.Column(0), (Strings{"a", "b", "x", "d"}));
   EXPECT_EQ(form.Column(1), (Strings{"b", "a", "", "X"}));
   EXPECT_EQ(Record(), (decltype(Record()){{"c", "x"}}));
@@ -165,6 +171,7 @@ TEST_F(ExecuteUndoTest, UndoGoesByNamesAfterTheListWasRefilledOrCleared) {
   form.SetRows({"a.txt", "b.txt", "c.txt"});
   Undo();
   EXPECT_EQ(Names(), (Strings{"1.txt", "2.txt", "10.txt"}));
+  ExpectItemsKept();
   EXPECT_EQ(form.Column(0), (Strings{"2.txt", "1.txt", "10.txt"}));
 
   form.SetRows({"1.txt"});
@@ -173,6 +180,7 @@ TEST_F(ExecuteUndoTest, UndoGoesByNamesAfterTheListWasRefilledOrCleared) {
   Dispatch(app, Ctl::按钮9, Event::Clicked);  // "清空列表框"
   Undo();
   EXPECT_EQ(Names(), (Strings{"1.txt", "2.txt", "10.txt"}));
+  ExpectItemsKept();
   EXPECT_TRUE(form.shown.empty());
 }
 
@@ -215,11 +223,13 @@ TEST_F(ExecuteUndoTest, UndoRefusesWithoutFolderRecordOrInAnotherFolder) {
     EXPECT_EQ(form.Text(Ctl::标签2), c.folderAfter);
   }
   EXPECT_EQ(Names(), (Strings{"b.txt"}));
+  ExpectItemsKept();
 
   form.shown.clear();
   form.SetText(Ctl::标签2, "d:\\WORK\\");  // the same folder as Windows sees it
   Undo();
   EXPECT_EQ(Names(), (Strings{"a.txt"}));
+  ExpectItemsKept();
   EXPECT_TRUE(form.shown.empty());
 }
 
@@ -230,11 +240,13 @@ TEST_F(ExecuteUndoTest, UndoWorksForFoldersAndAfterAnExtensionChange) {
   FoldersKind();  // the item kind no longer matters: undo goes by the recorded names
   Undo();
   EXPECT_EQ(Names(), (Strings{"a.txt", "album"}));
+  ExpectItemsKept();
 
   form.SetRows({"album"});
   form.SetCell(0, 1, "album 2023");
   Execute();
   Undo();
   EXPECT_EQ(Names(), (Strings{"a.txt", "album"}));
+  ExpectItemsKept();
   EXPECT_EQ(form.Column(0), (Strings{"album"}));
 }

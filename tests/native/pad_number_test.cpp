@@ -68,6 +68,7 @@ TEST_F(PadNumberTest, TakenNamesAreNotCountedAndASecondRunChangesNothing) {
   AddFiles({"01.txt", "1.txt", "2.txt"});
   PadNumberClicked(app);
   EXPECT_EQ(Names(), (Strings{"01.txt", "1.txt", "02.txt"}));
+  ExpectItemsKept();
   EXPECT_EQ(form.shown.back().text, "改了1个");
 
   form.shown.clear();
@@ -76,6 +77,7 @@ TEST_F(PadNumberTest, TakenNamesAreNotCountedAndASecondRunChangesNothing) {
   PadNumberClicked(app);
   PadNumberClicked(app);
   EXPECT_EQ(Names(), (Strings{"01.txt", "03.txt", "02.txt"}));
+  ExpectItemsKept();
   EXPECT_EQ(Texts(), (Strings{"确定更名吗？", "改了1个", "确定更名吗？", "改了0个"}));
 }
 
@@ -84,6 +86,7 @@ TEST_F(PadNumberTest, FoldersAreReportedInTheirOwnWords) {
   FoldersKind();
   PadNumberClicked(app);
   EXPECT_EQ(Names(), (Strings{"07", "第03章"}));
+  ExpectItemsKept();
   EXPECT_EQ(form.shown.back(), messages::Info("2个文件被更名", "修改成果如下"));
 }
 

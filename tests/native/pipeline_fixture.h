@@ -52,6 +52,20 @@ class PipelineTest : public ::testing::Test {
     std::sort(actual.begin(), actual.end());
     EXPECT_EQ(actual, expected);
   }
+  // Asserts that the folder still holds exactly the items that AddFiles and AddFolders put
+  // there, whatever their names now: the same number, in the same order (the fake keeps an
+  // item's place when it is renamed), each file with its own content. Nothing lost,
+  // overwritten, swapped or added.
+  void ExpectItemsKept() const {
+    std::vector<std::string> expected, actual;
+    for (bool files : {true, false}) {  // the fake lists files first, then folders
+      for (const auto& [name, content] : added_) {
+        if (content.empty() != files) expected.push_back(content);
+      }
+    }
+    for (const auto& name : Names()) actual.push_back(fs.Content(kFolder + name));
+    EXPECT_EQ(actual, expected) << "the folder's items or their contents changed";
+  }
   std::vector<std::string> Names() const { return fs.Names(kFolder); }
   void PreviewOn() {
     form.SetText(Ctl::按钮8, "不要预览");

@@ -28,6 +28,7 @@ TEST_F(PipelineTest, RenamesEveryItemAfterOneConfirmationAndReports) {
   AddFiles({"2.txt", "10.txt", "1.txt"});
   RunRenamePipeline(app, Suffix());
   EXPECT_EQ(Names(), (Strings{"2_x.txt", "10_x.txt", "1_x.txt"}));
+  ExpectItemsKept();
   ASSERT_EQ(form.shown.size(), 2u);
   EXPECT_EQ(form.shown[0], messages::Question(kConfirm, "提示"));
   EXPECT_EQ(form.shown[1].text, "3 files");
@@ -40,6 +41,7 @@ TEST_F(PipelineTest, CancelAtTheFirstItemRenamesNothingAndReportsNothing) {
   form.answers = {Answer::Cancel};
   RunRenamePipeline(app, Suffix());
   EXPECT_EQ(Names(), (Strings{"a.txt", "b.txt"}));
+  ExpectItemsKept();
   EXPECT_EQ(Texts(), (Strings{kConfirm}));
 }
 
@@ -113,6 +115,7 @@ TEST_F(PipelineTest, ItemKindChoosesTheBranch) {
   FoldersKind();
   RunRenamePipeline(app, Suffix());
   EXPECT_EQ(Names(), (Strings{"a.txt", "dir.one_x"}));  // a folder's whole name is its stem
+  ExpectItemsKept();
   EXPECT_EQ(form.shown.back().text, "1 folders");
 
   form.SetChecked(Ctl::选择框2, false);  // neither kind: nothing, no box
@@ -124,6 +127,7 @@ TEST_F(PipelineTest, ItemKindChoosesTheBranch) {
   filesOnly.filesOnly = FolderRefusal::AfterFolderChecks;
   RunRenamePipeline(app, filesOnly);
   EXPECT_EQ(Names(), (Strings{"a_x.txt", "dir.one_x"}));
+  ExpectItemsKept();
 }
 
 TEST_F(PipelineTest, EmptyFolderAsksNothingButReports) {
@@ -145,6 +149,7 @@ TEST_F(PipelineTest, FailedDeclinedAndSkippedItemsAreNotCounted) {
   RunRenamePipeline(app, op);
   // b.txt's new name is taken; c.mp4 is skipped; d.txt fails; b_x.txt is renamed.
   EXPECT_EQ(Names(), (Strings{"a.txt", "b.txt", "b_x_x.txt", "c.mp4", "d.txt"}));
+  ExpectItemsKept();
   EXPECT_EQ(form.shown.back().text, "1 files");
   EXPECT_EQ(fs.Content("D:\\work\\b_x_x.txt"), "content of b_x.txt");
 }
@@ -198,6 +203,7 @@ TEST_F(PipelineTest, AfterListingAsksItsOwnQuestionAlsoForAnEmptyListing) {
   form.shown.clear();
   RunRenamePipeline(app, op);
   EXPECT_EQ(Names(), (Strings{"a.txt"}));
+  ExpectItemsKept();
   PreviewOn();
   form.SetRows({"a.txt"});
   form.shown.clear();
@@ -243,6 +249,7 @@ TEST_F(PipelineTest, DirectOnlyNeverPreviewsAndUsesTheFileSystemOrder) {
   op.rule = [](const RenameItem& item) { return item.stem + "_P" + std::to_string(item.index) + item.extension; };
   RunRenamePipeline(app, op);
   EXPECT_EQ(Names(), (Strings{"10_P1.txt", "2_P2.txt"}));
+  ExpectItemsKept();
   EXPECT_EQ(form.Column(1), (Strings{"", ""}));
   EXPECT_EQ(Texts(), (Strings{"不提供预览功能，将直接改名，确定吗？", "2 files"}));
 }
@@ -257,6 +264,7 @@ TEST_F(PipelineTest, LateConfirmationWaitsForTheFirstFileToReachItsRename) {
   RunRenamePipeline(app, op);  // a.txt is declined: no box at all
   EXPECT_EQ(Texts(), (Strings{"1 files"}));
   EXPECT_EQ(Names(), (Strings{"a.txt", "b-c_x.txt"}));
+  ExpectItemsKept();
   FoldersKind();  // folders ask at the first folder
   AddFolders({"p"});
   form.shown.clear();

@@ -122,6 +122,7 @@ TEST_F(ReplaceTextTest, FilesNearTheStartOnlyCountedWhenRenamed) {
   Press("-", ".");
   // x-y.txt would take the name of x.y.txt: left alone and not counted.
   EXPECT_EQ(Names(), (Strings{"01.abc.txt", "abcdefgh-x.txt", "c-d.mp4", "x-y.txt", "x.y.txt"}));
+  ExpectItemsKept();
   EXPECT_EQ(form.shown, (std::vector<Message>{messages::ConfirmRename(),
                                               messages::Plain("成功改名1个", "提示")}));
 }
@@ -135,6 +136,7 @@ TEST_F(ReplaceTextTest, FoldersFromTheRightAndNoReportWithoutRenames) {
   EXPECT_FALSE(form.Checked(Ctl::单选框9));
   Press("-", "_", "2");
   EXPECT_EQ(Names(), (Strings{"a-b_c_d", "e.f"}));
+  ExpectItemsKept();
   EXPECT_EQ(form.shown.back(), messages::Plain("成功改了1个", "提示"));
 
   form.shown.clear();
@@ -151,4 +153,5 @@ TEST_F(ReplaceTextTest, PreviewStillAsksAndShowsNoNoticeOrReport) {
   EXPECT_EQ(form.Column(1), (Strings{"", "xesx.txt"}));
   EXPECT_EQ(form.shown, (std::vector<Message>{messages::ConfirmRename()}));
   EXPECT_EQ(Names(), (Strings{"test.txt", "Abc.txt"}));
+  ExpectItemsKept();
 }

@@ -55,11 +55,13 @@ TEST_F(SequenceNumberTest, AsksOnceAfterListingEvenWhenEmptyAndReportsNothing) {
   form.answers = {Answer::Cancel};
   AddSequenceNumberClicked(app);
   EXPECT_EQ(Names(), (Strings{"b.txt", "a.txt"}));
+  ExpectItemsKept();
 
   form.SetSelection(Ctl::组合框5, 3);
   form.shown.clear();
   AddSequenceNumberClicked(app);
   EXPECT_EQ(Names(), (Strings{"02-b.txt", "01-a.txt"}));  // natural order numbers a.txt first
+  ExpectItemsKept();
   EXPECT_EQ(form.shown, (std::vector<Message>{question}));
 }
 
@@ -69,6 +71,7 @@ TEST_F(SequenceNumberTest, SkippedFileLeavesAGapInTheNumbers) {
   form.SetSelection(Ctl::组合框2, 1);
   AddSequenceNumberClicked(app);
   EXPECT_EQ(Names(), (Strings{"01a.txt", "b.mp4", "03c.txt"}));
+  ExpectItemsKept();
 }
 
 TEST_F(SequenceNumberTest, NumbersFoldersAndNothingWithNeitherKind) {
@@ -77,6 +80,7 @@ TEST_F(SequenceNumberTest, NumbersFoldersAndNothingWithNeitherKind) {
   form.SetSelection(Ctl::组合框5, 5);
   AddSequenceNumberClicked(app);
   EXPECT_EQ(Names(), (Strings{"01：Music", "02：Photos"}));
+  ExpectItemsKept();
 
   form.SetChecked(Ctl::选择框2, false);
   form.shown.clear();

@@ -73,6 +73,7 @@ TEST_F(VideoNumberTest, NumbersFilesInTheFileSystemsOrderWithFreshSeeds) {
   // One tick for the whole run: the growing offset still gives every file its own number.
   EXPECT_EQ(Names(),
             (Strings{"10(Av797814677,P1).mp4", "2(Av777061080,P2).mp4", "readme(Av757640200,P3)"}));
+  ExpectItemsKept();
   EXPECT_EQ(form.shown, (std::vector<Message>{question}));
 }
 
@@ -82,6 +83,7 @@ TEST_F(VideoNumberTest, SkippedFileKeepsItsPosition) {
   form.SetSelection(Ctl::组合框2, 1);
   AddVideoNumberClicked(app);
   EXPECT_EQ(Names(), (Strings{"a.mp4", "b(Av797814677,P2).txt"}));
+  ExpectItemsKept();
 }
 
 TEST_F(VideoNumberTest, RenamesAtOnceInPreviewModeAndLeavesTheListAlone) {
@@ -90,6 +92,7 @@ TEST_F(VideoNumberTest, RenamesAtOnceInPreviewModeAndLeavesTheListAlone) {
   PreviewOn();
   AddVideoNumberClicked(app);
   EXPECT_EQ(Names(), (Strings{"a(Av797814677,P1).txt"}));
+  ExpectItemsKept();
   EXPECT_EQ(form.Column(0), (Strings{"a.txt"}));
   EXPECT_EQ(form.Column(1), (Strings{""}));
   EXPECT_EQ(form.shown, (std::vector<Message>{question}));
@@ -102,5 +105,6 @@ TEST_F(VideoNumberTest, CancelOrAnEmptyFolderChangesNothing) {
   form.answers = {Answer::Cancel};
   AddVideoNumberClicked(app);
   EXPECT_EQ(Names(), (Strings{"a.txt"}));
+  ExpectItemsKept();
   EXPECT_EQ(form.shown, (std::vector<Message>{question}));
 }
