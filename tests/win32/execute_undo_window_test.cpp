@@ -32,11 +32,13 @@ TEST_F(ExecuteUndoWindowTest, ExecuteAndUndoWithAFailedRenameInTheMiddle) {
 
   Click(Ctl::按钮17);
   EXPECT_EQ(folder.Names(), (Strings{"2.txt", "课_1.txt", "课_2.txt", "课_3.txt"}));
+  EXPECT_EQ(folder.LostOrChanged(), "");
   EXPECT_EQ(Column(0), (Strings{"课_1.txt", "2.txt", "课_3.txt"}));
   EXPECT_EQ(Column(1), (Strings{"", "课_2.txt", ""}));
 
   Click(Ctl::按钮18);
   EXPECT_EQ(folder.Names(), (Strings{"1.txt", "2.txt", "3.txt", "课_2.txt"}));
+  EXPECT_EQ(folder.LostOrChanged(), "");
   EXPECT_EQ(folder.Content("1.txt"), "of 1.txt");
   EXPECT_EQ(folder.Content("课_2.txt"), "another program's file");
   EXPECT_EQ(Column(0), (Strings{"1.txt", "2.txt", "3.txt"}));
@@ -54,6 +56,7 @@ TEST_F(ExecuteUndoWindowTest, ChainsComeBackWholeEvenAfterTheListWasRefilled) {
   Propose({"b", "c"});  // a->b can only follow b->c
   Click(Ctl::按钮17);
   EXPECT_EQ(folder.Names(), (Strings{"b", "c"}));
+  EXPECT_EQ(folder.LostOrChanged(), "");
   EXPECT_EQ(folder.Content("b"), "A");
   EXPECT_EQ(folder.Content("c"), "B");
 
@@ -63,6 +66,7 @@ TEST_F(ExecuteUndoWindowTest, ChainsComeBackWholeEvenAfterTheListWasRefilled) {
   EXPECT_EQ(folder.Content("a"), "A");
   EXPECT_EQ(folder.Content("b"), "B");
   EXPECT_EQ(folder.Names(), (Strings{"a", "b"}));
+  EXPECT_EQ(folder.LostOrChanged(), "");
   EXPECT_EQ(Column(0), (Strings{"a", "b"}));
   EXPECT_EQ(boxes.shown.size(), 0u);
 }
@@ -74,10 +78,12 @@ TEST_F(ExecuteUndoWindowTest, RefusalsRenameNothing) {
   Click(Ctl::按钮17);
   EXPECT_EQ(boxes.shown.back(), Reminder("路径都是空的，改什么？请选择路径"));
   EXPECT_EQ(folder.Names(), (Strings{"a.txt"}));
+  EXPECT_EQ(folder.LostOrChanged(), "");
 
   UseFolder();
   Click(Ctl::按钮17);
   EXPECT_EQ(folder.Names(), (Strings{"b.txt"}));
+  EXPECT_EQ(folder.LostOrChanged(), "");
   TempFolder other;
   SetText(Ctl::标签2, other.path());
   Click(Ctl::按钮18);
@@ -85,6 +91,7 @@ TEST_F(ExecuteUndoWindowTest, RefusalsRenameNothing) {
             Reminder("现在的路径不是上一步执行时的路径，不予撤回。\r\n上一步执行时的路径：" +
                      folder.path()));
   EXPECT_EQ(folder.Names(), (Strings{"b.txt"}));
+  EXPECT_EQ(folder.LostOrChanged(), "");
 
   Click(Ctl::按钮17);  // nothing proposed any more
   EXPECT_EQ(boxes.shown.back().text,
@@ -92,4 +99,5 @@ TEST_F(ExecuteUndoWindowTest, RefusalsRenameNothing) {
   UseFolder();
   Click(Ctl::按钮18);  // the refused execution kept the record
   EXPECT_EQ(folder.Names(), (Strings{"a.txt"}));
+  EXPECT_EQ(folder.LostOrChanged(), "");
 }

@@ -29,6 +29,7 @@ TEST_F(NumberingOpsWindowTest, PadNumbers) {
   UseFolder();
   Click(Ctl::按钮11);
   EXPECT_EQ(folder.Names(), (Strings{"01 a.txt", "12 b.txt", "第03课.txt"}));
+  EXPECT_EQ(folder.LostOrChanged(), "");
   EXPECT_EQ(folder.Content("01 a.txt"), "a");
   EXPECT_EQ(boxes.shown, (std::vector<Message>{kConfirm, Info("改了2个", "修改成果如下")}));
 }
@@ -41,6 +42,7 @@ TEST_F(NumberingOpsWindowTest, PadNumbersInPreview) {
   EXPECT_EQ(Column(1), (Strings{"05.txt", ""}));
   EXPECT_EQ(boxes.shown, (std::vector<Message>{kPreviewNotice}));
   EXPECT_EQ(folder.Names(), (Strings{"5.txt", "abc.txt"}));
+  EXPECT_EQ(folder.LostOrChanged(), "");
 }
 
 TEST_F(NumberingOpsWindowTest, ChangeExtensionWritesTheDotBackAndRefusesFolders) {
@@ -51,6 +53,7 @@ TEST_F(NumberingOpsWindowTest, ChangeExtensionWritesTheDotBackAndRefusesFolders)
   Click(Ctl::按钮6);
   EXPECT_EQ(form().Text(Ctl::组合框3), ".md");
   EXPECT_EQ(folder.Names(), (Strings{"README.md", "a.md"}));
+  EXPECT_EQ(folder.LostOrChanged(), "");
   EXPECT_EQ(boxes.shown,
             (std::vector<Message>{kConfirm, Plain("一共有2个文件被改名", "修改成果提示")}));
 
@@ -69,6 +72,7 @@ TEST_F(NumberingOpsWindowTest, ChangeExtensionInPreviewShowsUnchangedNamesToo) {
   EXPECT_EQ(Column(1), (Strings{"a.txt", "b.txt"}));
   EXPECT_EQ(boxes.shown, (std::vector<Message>{kPreviewNotice}));
   EXPECT_EQ(folder.Names(), (Strings{"a.txt", "b.doc"}));
+  EXPECT_EQ(folder.LostOrChanged(), "");
 }
 
 TEST_F(NumberingOpsWindowTest, ChineseNumerals) {
@@ -77,6 +81,7 @@ TEST_F(NumberingOpsWindowTest, ChineseNumerals) {
   UseFolder();
   Click(Ctl::按钮15);
   EXPECT_EQ(folder.Names(), (Strings{"第1课.mp4", "第零课.txt"}));
+  EXPECT_EQ(folder.LostOrChanged(), "");
   EXPECT_EQ(boxes.shown, (std::vector<Message>{kConfirm, Plain("总共更改1个", "更名数量")}));
 }
 
@@ -87,6 +92,7 @@ TEST_F(NumberingOpsWindowTest, ChineseNumeralsInPreview) {
   EXPECT_EQ(Column(1), (Strings{"第十2课.mp4"}));
   EXPECT_EQ(boxes.shown, (std::vector<Message>{kPreviewNotice}));
   EXPECT_EQ(folder.Names(), (Strings{"第十二课.mp4"}));
+  EXPECT_EQ(folder.LostOrChanged(), "");
 }
 
 TEST_F(NumberingOpsWindowTest, AddAfterExtensionRefusesFoldersThenRenamesFiles) {
@@ -102,6 +108,7 @@ TEST_F(NumberingOpsWindowTest, AddAfterExtensionRefusesFoldersThenRenamesFiles) 
   Click(Ctl::选择框2);  // unchecked: neither kind, still files
   Click(Ctl::按钮_加后缀2);
   EXPECT_EQ(folder.Names(), (Strings{"a.txt_old", "notes_old"}));
+  EXPECT_EQ(folder.LostOrChanged(), "");
   EXPECT_EQ(boxes.shown,
             (std::vector<Message>{kConfirm, Plain("一共有2个文件被改名成功", "修改成果提示")}));
 }
@@ -114,6 +121,7 @@ TEST_F(NumberingOpsWindowTest, AddAfterExtensionInPreview) {
   EXPECT_EQ(Column(1), (Strings{"a.txt_old"}));
   EXPECT_EQ(boxes.shown, (std::vector<Message>{kPreviewNotice}));
   EXPECT_EQ(folder.Names(), (Strings{"a.txt"}));
+  EXPECT_EQ(folder.LostOrChanged(), "");
 }
 
 TEST_F(NumberingOpsWindowTest, AddAfterNumberReportsNothing) {
@@ -123,6 +131,7 @@ TEST_F(NumberingOpsWindowTest, AddAfterNumberReportsNothing) {
   SetText(Ctl::编辑框13, ".");
   Click(Ctl::按钮12);
   EXPECT_EQ(folder.Names(), (Strings{"01. abc.txt", "第12集.mp4"}));
+  EXPECT_EQ(folder.LostOrChanged(), "");
   EXPECT_EQ(boxes.shown, (std::vector<Message>{kConfirm}));
 }
 
@@ -134,6 +143,7 @@ TEST_F(NumberingOpsWindowTest, AddAfterNumberInPreview) {
   EXPECT_EQ(Column(1), (Strings{"007-.mp4"}));
   EXPECT_EQ(boxes.shown, (std::vector<Message>{kPreviewNotice}));
   EXPECT_EQ(folder.Names(), (Strings{"007.mp4"}));
+  EXPECT_EQ(folder.LostOrChanged(), "");
 }
 
 TEST_F(NumberingOpsWindowTest, VideoNumberRenamesAtOnceAndLeavesTheListAlone) {
@@ -142,6 +152,7 @@ TEST_F(NumberingOpsWindowTest, VideoNumberRenamesAtOnceAndLeavesTheListAlone) {
   PreviewOn();
   Click(Ctl::按钮_加后缀1);
   EXPECT_EQ(folder.Names(), (Strings{"lesson(Av797814677,P1).mp4"}));
+  EXPECT_EQ(folder.LostOrChanged(), "");
   EXPECT_EQ(folder.Content("lesson(Av797814677,P1).mp4"), "a");
   EXPECT_EQ(Column(0), (Strings{"lesson.mp4"}));
   EXPECT_EQ(Column(1), (Strings{""}));
@@ -169,6 +180,7 @@ TEST_F(NumberingOpsWindowTest, SequenceNumbersWithASeparator) {
   Choose(Ctl::组合框5, 3);
   Click(Ctl::按钮_加后缀3);
   EXPECT_EQ(folder.Names(), (Strings{"01-a.txt", "02-b.txt"}));
+  EXPECT_EQ(folder.LostOrChanged(), "");
   EXPECT_EQ(boxes.shown, (std::vector<Message>{Question("将直接更名，确定吗？", "提示")}));
 }
 
@@ -181,4 +193,5 @@ TEST_F(NumberingOpsWindowTest, SequenceNumbersInPreview) {
   EXPECT_EQ(Column(1), (Strings{"01：a.txt", "02：b.txt"}));
   EXPECT_EQ(boxes.shown, (std::vector<Message>{kPreviewNotice}));
   EXPECT_EQ(folder.Names(), (Strings{"a.txt", "b.txt"}));
+  EXPECT_EQ(folder.LostOrChanged(), "");
 }

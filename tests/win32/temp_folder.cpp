@@ -3,8 +3,11 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <iterator>
 
 namespace {
+
+const std::string kFolderMark = "<folder>";
 
 void RemoveTree(const std::string& folder) {
   WIN32_FIND_DATAA data;
@@ -39,7 +42,9 @@ TempFolder::TempFolder() {
   }
 }
 
-TempFolder::~TempFolder() { RemoveTree(path_); }
+TempFolder::~TempFolder() {
+  RemoveTree(path_);
+}
 
 void TempFolder::AddFile(const std::string& name, const std::string& content) const {
   HANDLE file = CreateFileA((path_ + name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
@@ -47,10 +52,12 @@ void TempFolder::AddFile(const std::string& name, const std::string& content) co
   DWORD written = 0;
   WriteFile(file, content.data(), static_cast<DWORD>(content.size()), &written, nullptr);
   CloseHandle(file);
+  added_.push_back(content);
 }
 
 void TempFolder::AddFolder(const std::string& name) const {
   CreateDirectoryA((path_ + name).c_str(), nullptr);
+  added_.push_back(kFolderMark);
 }
 
 std::vector<std::string> TempFolder::Names() const {
@@ -75,7 +82,30 @@ std::string TempFolder::Content(const std::string& name) const {
   std::string content;
   char buffer[4096];
   DWORD read = 0;
-  while (ReadFile(file, buffer, sizeof buffer, &read, nullptr) && read > 0) content.append(buffer, read);
+  while (ReadFile(file, buffer, sizeof buffer, &read, nullptr) && read > 0)
+    content.append(buffer, read);
   CloseHandle(file);
   return content;
+}
+
+std::string TempFolder::LostOrChanged() const {
+  std::vector<std::string> now;
+  for (const auto& name : Names()) {
+    const DWORD attributes = GetFileAttributesA((path_ + name).c_str());
+    const bool isFolder =
+        attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+    now.push_back(isFolder ? kFolderMark : Content(name));
+  }
+  std::vector<std::string> before = added_;
+  std::sort(now.begin(), now.end());
+  std::sort(before.begin(), before.end());
+  std::vector<std::string> lost, extra;
+  std::set_difference(before.begin(), before.end(), now.begin(), now.end(),
+                      std::back_inserter(lost));
+  std::set_difference(now.begin(), now.end(), before.begin(), before.end(),
+                      std::back_inserter(extra));
+  std::string report;
+  for (const auto& content : lost) report += "lost: \"" + content + "\"\n";
+  for (const auto& content : extra) report += "new or changed: \"" + content + "\"\n";
+  return report;
 }

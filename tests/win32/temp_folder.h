@@ -20,7 +20,13 @@ class TempFolder {
   std::vector<std::string> Names() const;
   // A file's contents; empty when it cannot be read.
   std::string Content(const std::string& name) const;
+  // What differs between the folder's items and those that AddFile and AddFolder made, names
+  // left aside: items lost or added, files whose contents changed (contents tell the items
+  // apart). Empty when every item is still there, once, with its own content.
+  std::string LostOrChanged() const;
 
  private:
   std::string path_;
+  // Each item made, by its content (folders by a mark); AddFile and AddFolder are const.
+  mutable std::vector<std::string> added_;
 };

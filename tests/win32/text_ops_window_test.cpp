@@ -32,6 +32,7 @@ TEST_F(TextOpsWindowTest, DeleteLeftAndRightOfAMarker) {
   Click(Ctl::选择框3);
   Click(Ctl::按钮7);
   EXPECT_EQ(folder.Names(), (Strings{"ghi.txt", "第1集】abc.mp4"}));
+  EXPECT_EQ(folder.LostOrChanged(), "");
   EXPECT_EQ(folder.Content("ghi.txt"), "a");
   EXPECT_EQ(boxes.shown, (std::vector<Message>{kConfirm, Plain("成功改了1个", "提示")}));
 
@@ -41,6 +42,7 @@ TEST_F(TextOpsWindowTest, DeleteLeftAndRightOfAMarker) {
   EXPECT_FALSE(Checked(Ctl::单选框2));
   Click(Ctl::按钮_去掉后面的);
   EXPECT_EQ(folder.Names(), (Strings{"ghi.txt", "第1集】.mp4"}));
+  EXPECT_EQ(folder.LostOrChanged(), "");
   EXPECT_EQ(boxes.shown, (std::vector<Message>{kConfirm, Plain("修改了1个", "修改成果提示")}));
 }
 
@@ -52,6 +54,7 @@ TEST_F(TextOpsWindowTest, DeleteLeftInPreview) {
   Click(Ctl::按钮7);
   EXPECT_EQ(Column(1), (Strings{"-def.txt", ""}));
   EXPECT_EQ(folder.Names(), (Strings{"abc-def.txt", "xyz.txt"}));
+  EXPECT_EQ(folder.LostOrChanged(), "");
   EXPECT_EQ(boxes.shown, (std::vector<Message>{kPreviewNotice}));
 }
 
@@ -65,6 +68,7 @@ TEST_F(TextOpsWindowTest, DeleteATextCountedFromTheRight) {
   SetText(Ctl::编辑框10, "2次");
   Click(Ctl::按钮2);
   EXPECT_EQ(folder.Names(), (Strings{"a-bcd.txt", "无.txt"}));
+  EXPECT_EQ(folder.LostOrChanged(), "");
   EXPECT_EQ(boxes.shown, (std::vector<Message>{Question("一共有1个文件将被更名", "请确认"),
                                                Plain("删掉了1个", "修改成果提示")}));
 }
@@ -88,6 +92,7 @@ TEST_F(TextOpsWindowTest, DeleteATextInPreviewAndACountOfZero) {
             (std::vector<Message>{Question("一共有2个文件将被更名", "请确认"), notNumber, notNumber,
                                   Plain("没有任何改动", "没有改动")}));
   EXPECT_EQ(folder.Names(), (Strings{"a-b.txt", "c-d.txt"}));
+  EXPECT_EQ(folder.LostOrChanged(), "");
 }
 
 TEST_F(TextOpsWindowTest, DeleteBetweenMarkersConvertedByThePunctuationStyle) {
@@ -102,6 +107,7 @@ TEST_F(TextOpsWindowTest, DeleteBetweenMarkersConvertedByThePunctuationStyle) {
   EXPECT_EQ(form().Text(Ctl::编辑框3), ")");
   Click(Ctl::按钮3);
   EXPECT_EQ(folder.Names(), (Strings{"abc.mp4", "x.mp4"}));
+  EXPECT_EQ(folder.LostOrChanged(), "");
   EXPECT_EQ(boxes.shown, (std::vector<Message>{Question("一共有1个文件将被更名", "确定改名吗？"),
                                                Info("一共有1个文件被改名", "修改成果提示")}));
 }
@@ -124,6 +130,7 @@ TEST_F(TextOpsWindowTest, DeleteBetweenInPreviewAndTheOccurrencePairs) {
   Click(Ctl::按钮3);
   EXPECT_EQ(boxes.Texts(), (Strings{"请为“从”和“到”各勾选“首次出现”或“最后出现”"}));
   EXPECT_EQ(folder.Names(), (Strings{"a(1)b(2)c.txt"}));
+  EXPECT_EQ(folder.LostOrChanged(), "");
 }
 
 TEST_F(TextOpsWindowTest, ReplaceAllFromTheLeft) {
@@ -137,6 +144,7 @@ TEST_F(TextOpsWindowTest, ReplaceAllFromTheLeft) {
   SetText(Ctl::编辑框16, "2");
   Click(Ctl::按钮4);
   EXPECT_EQ(folder.Names(), (Strings{"a_b_c-d", "a_b_c-d.txt"}));
+  EXPECT_EQ(folder.LostOrChanged(), "");
   EXPECT_EQ(folder.Content("a_b_c-d.txt"), "a");
   EXPECT_EQ(boxes.shown, (std::vector<Message>{kConfirm, Plain("成功改名2个", "提示")}));
 }
@@ -155,6 +163,7 @@ TEST_F(TextOpsWindowTest, ReplaceInPreviewAsksFirstAndRefusesAnIllegalReplacemen
   EXPECT_EQ(Column(1), (Strings{"01.abc.txt"}));
   EXPECT_EQ(boxes.shown, (std::vector<Message>{kConfirm}));
   EXPECT_EQ(folder.Names(), (Strings{"01-abc.txt"}));
+  EXPECT_EQ(folder.LostOrChanged(), "");
 }
 
 TEST_F(TextOpsWindowTest, AddAfterAMarkerFollowsTheSideRadio) {
@@ -169,6 +178,7 @@ TEST_F(TextOpsWindowTest, AddAfterAMarkerFollowsTheSideRadio) {
   Click(Ctl::按钮10);
   // The first listed file has no marker: no question is asked in this run.
   EXPECT_EQ(folder.Names(), (Strings{"a.txt", "b-_c.txt"}));
+  EXPECT_EQ(folder.LostOrChanged(), "");
   EXPECT_EQ(boxes.shown, (std::vector<Message>{Plain("有1个文件被改名成功")}));
   Click(Ctl::单选框3);
   EXPECT_EQ(form().Text(Ctl::按钮10), "前面加");
@@ -184,4 +194,5 @@ TEST_F(TextOpsWindowTest, AddBeforeAMarkerInPreview) {
   EXPECT_EQ(Column(1), (Strings{"第1-集.mp4", "第2-集.mp4"}));
   EXPECT_EQ(boxes.shown, (std::vector<Message>{kPreviewNotice}));
   EXPECT_EQ(folder.Names(), (Strings{"第1集.mp4", "第2集.mp4"}));
+  EXPECT_EQ(folder.LostOrChanged(), "");
 }
