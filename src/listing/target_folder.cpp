@@ -27,13 +27,17 @@ void ListChosenFolder(AppState& app, const std::string& folder) {
   Form& form = app.form;
   if (FilesChecked(form)) {
     const ExtensionSkip skip = ReadExtensionSkip(form, /*anyPattern=*/true);
-    for (const auto& name :
-         EnumerateFiles(form, app.files, folder, ExtensionPattern(form), false, true)) {
+    const std::vector<std::string> names =
+        EnumerateFiles(form, app.files, folder, ExtensionPattern(form), false, true);
+    ListRedrawPause pause(form);
+    for (const auto& name : names) {
       if (!skip.Skips(name)) form.AddRow(name);
     }
   }
   if (FoldersChecked(form)) {
-    for (const auto& name : EnumerateFolders(app.files, folder, false)) form.AddRow(name);
+    const std::vector<std::string> names = EnumerateFolders(app.files, folder, false);
+    ListRedrawPause pause(form);
+    for (const auto& name : names) form.AddRow(name);
   }
 }
 

@@ -98,6 +98,7 @@ void ExecuteClicked(AppState& app) {
   // Rows whose rename failed, by the (folded) name they wait for: when a rename frees that
   // name, they are tried again, the earliest row first.
   std::unordered_map<std::string, std::vector<int>> waiting;
+  ListRedrawPause pause(form);
   for (int first = 0; first < form.RowCount(); ++first) {
     if (form.Cell(first, 0).empty() || form.Cell(first, 1).empty()) continue;
     std::vector<int> work = {first};
@@ -138,6 +139,7 @@ void UndoClicked(AppState& app) {
     }
   }
   RowsByName rows(form);
+  ListRedrawPause pause(form);
   std::vector<UndoEntry> notUndone;  // last rename first
   for (auto entry = app.undo.rbegin(); entry != app.undo.rend(); ++entry) {
     if (!RenameInFolder(app.files, entry->folder, entry->newName, entry->oldName)) {

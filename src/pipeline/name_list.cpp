@@ -13,14 +13,19 @@ void FillNameList(AppState& app) {
     SetTargetFolder(form, "");
     return;
   }
+  // The list is filled without a redraw per row; it is still redrawn while the folder is read.
   if (FilesChecked(form)) {
     const ExtensionSkip skip = ReadExtensionSkip(form);
-    for (const auto& name :
-         EnumerateFiles(form, app.files, folder, ExtensionPattern(form), false, true)) {
+    const std::vector<std::string> names =
+        EnumerateFiles(form, app.files, folder, ExtensionPattern(form), false, true);
+    ListRedrawPause pause(form);
+    for (const auto& name : names) {
       if (!skip.Skips(name)) form.AddRow(name);
     }
   } else if (FoldersChecked(form)) {
-    for (const auto& name : EnumerateFolders(app.files, folder, false)) form.AddRow(name);
+    const std::vector<std::string> names = EnumerateFolders(app.files, folder, false);
+    ListRedrawPause pause(form);
+    for (const auto& name : names) form.AddRow(name);
   }
 }
 

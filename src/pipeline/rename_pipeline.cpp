@@ -126,6 +126,7 @@ void RunRenamePipeline(AppState& app, const RenameOperation& op) {
       files ? ReadExtensionSkip(form, op.skipExtensionAnyPattern) : ExtensionSkip{};
   int row = 0;
   int renamed = 0;
+  std::optional<ListRedrawPause> pause;  // from the first proposal shown on
   for (int i = 1; i <= n; ++i) {
     const std::string& name = names[i - 1];
     if (i == 1 && askAtFirstItem && !ConfirmOrNotice(form, preview, messages::ConfirmRename())) {
@@ -143,6 +144,7 @@ void RunRenamePipeline(AppState& app, const RenameOperation& op) {
       return;
     }
     if (preview) {
+      if (!pause) pause.emplace(form);
       form.SetCell(itemRow, 1, newName);
     } else if (newName != name && RenameInFolder(app.files, folder, name, newName)) {
       ++renamed;

@@ -189,6 +189,14 @@ void Win32Form::SetCell(int row, int column, const std::string& text) {
   SendMessageA(List(), LVM_SETITEMTEXTA, row, reinterpret_cast<LPARAM>(&item));
 }
 
+void Win32Form::SetListRedraw(bool on) {
+  if (!on && listRedrawPauses_++ == 0) SendMessageA(List(), WM_SETREDRAW, FALSE, 0);
+  if (on && listRedrawPauses_ > 0 && --listRedrawPauses_ == 0) {
+    SendMessageA(List(), WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(List(), nullptr, TRUE);
+  }
+}
+
 int Win32Form::SelectedRow() const {
   return static_cast<int>(SendMessageA(List(), LVM_GETNEXTITEM, static_cast<WPARAM>(-1),
                                        LVNI_SELECTED));

@@ -48,6 +48,7 @@ class Win32Form : public Form {
   void InsertColumn(int column, const std::string& title, int width) override;
   void DeleteColumn(int column) override;
   void SetColumnTitle(int column, const std::string& title) override;
+  void SetListRedraw(bool on) override;
 
   Answer Show(const Message& message) override;
   std::optional<std::string> BrowseForFolder(const std::string& title) override;
@@ -59,6 +60,7 @@ class Win32Form : public Form {
   std::array<HWND, static_cast<size_t>(Ctl::Count)> controls_;
   std::array<int, static_cast<size_t>(Ctl::Count)> colours_;
   std::function<POINT(Ctl)> parentOrigin_;
+  int listRedrawPauses_ = 0;
   HWND List() const { return Handle(Ctl::超级列表框1); }
   bool IsCombo(Ctl control) const;
 };
