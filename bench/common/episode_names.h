@@ -8,8 +8,9 @@
 
 // `count` distinct names in a shuffled order, drawn from a fixed seed.
 inline std::vector<std::string> EpisodeNames(size_t count) {
-  static const char* const kShows[] = {"庆余年", "Friends", "琅琊榜", "The Office", "三体",
-                                       "甄嬛传", "Breaking Bad", "鬼灭之刃", "Python入门", "线性代数"};
+  static const char* const kShows[] = {"庆余年",     "Friends", "琅琊榜",       "The Office",
+                                       "三体",       "甄嬛传",  "Breaking Bad", "鬼灭之刃",
+                                       "Python入门", "线性代数"};
   static const char* const kTags[] = {" 1080p", " [中字]", " HD", "", " 国语", " BluRay x264", ""};
   static const char* const kExtensions[] = {".mp4", ".mkv", ".jpg", ".txt", ".ass", ".flac"};
   uint32_t seed = 20240601;
@@ -25,12 +26,24 @@ inline std::vector<std::string> EpisodeNames(size_t count) {
     const std::string tag = kTags[next(7)];
     const std::string extension = kExtensions[next(6)];
     switch (i % 6) {
-      case 0: names.push_back("第" + number + "集 " + show + tag + extension); break;
-      case 1: names.push_back(number + " " + show + "（完整版）" + extension); break;
-      case 2: names.push_back("[字幕组] " + show + " - " + number + tag + extension); break;
-      case 3: names.push_back(show + ".S01E" + number + tag + extension); break;
-      case 4: names.push_back("IMG_2024" + number + "_拍摄于杭州" + extension); break;
-      default: names.push_back("第" + number + "课 " + show + "，笔记" + extension); break;
+      case 0:
+        names.push_back("第" + number + "集 " + show + tag + extension);
+        break;
+      case 1:
+        names.push_back(number + " " + show + "（完整版）" + extension);
+        break;
+      case 2:
+        names.push_back("[字幕组] " + show + " - " + number + tag + extension);
+        break;
+      case 3:
+        names.push_back(show + ".S01E" + number + tag + extension);
+        break;
+      case 4:
+        names.push_back("IMG_2024" + number + "_拍摄于杭州" + extension);
+        break;
+      default:
+        names.push_back("第" + number + "课 " + show + "，笔记" + extension);
+        break;
     }
   }
   for (size_t i = count; i > 1; --i) std::swap(names[i - 1], names[next(static_cast<uint32_t>(i))]);

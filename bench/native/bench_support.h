@@ -19,8 +19,8 @@ inline std::vector<RenameItem> FileItems(const std::vector<std::string>& names) 
   items.reserve(names.size());
   const int count = static_cast<int>(names.size());
   for (int i = 0; i < count; ++i) {
-    items.push_back({names[i], FileNameOf(names[i], false), ExtensionOf(names[i]), i + 1, count,
-                     false});
+    items.push_back(
+        {names[i], FileNameOf(names[i], false), ExtensionOf(names[i]), i + 1, count, false});
   }
   return items;
 }
@@ -29,6 +29,6 @@ inline std::vector<RenameItem> FileItems(const std::vector<std::string>& names) 
 inline void PerItem(benchmark::State& state, int64_t items) {
   state.SetItemsProcessed(static_cast<int64_t>(state.iterations()) * items);
   state.counters["per_item"] =
-      benchmark::Counter(static_cast<double>(items),
-                         benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+      benchmark::Counter(static_cast<double>(items), benchmark::Counter::kIsIterationInvariantRate |
+                                                         benchmark::Counter::kInvert);
 }

@@ -31,39 +31,45 @@ struct RuleCase {
 
 // Each rule with inputs that match a good share of the names, as a user would choose them.
 const RuleCase kRules[] = {
-    {"delete/between", [](const RenameItem& item) {
-       return WithExtension(item, DeleteBetween(item.stem, {"[", "]", Occurrence::First,
-                                                            Occurrence::First, true}));
+    {"delete/between",
+     [](const RenameItem& item) {
+       return WithExtension(
+           item, DeleteBetween(item.stem, {"[", "]", Occurrence::First, Occurrence::First, true}));
      }},
-    {"delete/left_of_marker", [](const RenameItem& item) {
+    {"delete/left_of_marker",
+     [](const RenameItem& item) {
        return WithExtension(item, DeleteLeft(item.stem, {" ", Occurrence::First, true}));
      }},
-    {"delete/right_of_marker", [](const RenameItem& item) {
+    {"delete/right_of_marker",
+     [](const RenameItem& item) {
        return WithExtension(item, DeleteRight(item.stem, {" ", Occurrence::Last, false}));
      }},
-    {"delete/occurrences", [](const RenameItem& item) {
+    {"delete/occurrences",
+     [](const RenameItem& item) {
        return WithExtension(item, DeleteOccurrences(item.stem, {"第", 1, false}));
      }},
-    {"replace/text", [](const RenameItem& item) {
+    {"replace/text",
+     [](const RenameItem& item) {
        return WithExtension(item, ReplaceInName(item.stem, {"集", "话", 1, false, false}));
      }},
     {"replace/chinese_conversion",
      [](const RenameItem& item) { return ConvertChineseName(item, kToTraditional); }},
     {"replace/chinese_numerals", [](const RenameItem& item) { return NumeralToDigits(item.name); }},
-    {"replace/pad_number", [](const RenameItem& item) {
-       return PadLeadingNumber(item.name, PadWidthFor(item.count));
-     }},
+    {"replace/pad_number",
+     [](const RenameItem& item) { return PadLeadingNumber(item.name, PadWidthFor(item.count)); }},
     {"replace/change_extension",
      [](const RenameItem& item) { return ChangeExtension(item.stem, ".mp4"); }},
     {"add/at_front", [](const RenameItem& item) { return AddAtFront(item, "新_"); }},
     {"add/at_end", [](const RenameItem& item) { return AddAtEnd(item, "-完"); }},
-    {"add/at_marker", [](const RenameItem& item) {
+    {"add/at_marker",
+     [](const RenameItem& item) {
        return WithExtension(item, AddAtMarker(item.stem, {"第", "新", Occurrence::First, true}));
      }},
     {"add/after_extension",
      [](const RenameItem& item) { return AppendAfterExtension(item.name, ".bak"); }},
     {"add/after_number", [](const RenameItem& item) { return AddAfterNumber(item.name, "."); }},
-    {"add/sequence_number", [](const RenameItem& item) {
+    {"add/sequence_number",
+     [](const RenameItem& item) {
        return AddSequenceNumber(item.name, item.index, item.count, "_");
      }},
     {"add/video_number", [](const RenameItem& item) { return AddVideoNumber(item, "012345678"); }},
