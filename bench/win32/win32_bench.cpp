@@ -115,6 +115,9 @@ void RenameRun(size_t count) {
   Window window(files);
   window.SetText(Ctl::标签2, folder.path());
   window.SetText(Ctl::编辑框7, kEnd);
+  // What the program does besides renaming: listing, ordering and the question, cancelled.
+  window.boxes.answers = {Answer::Cancel};
+  const double cancelled = Timed([&] { window.Click(Ctl::按钮_加后缀); });
   std::vector<double> program, bare;
   int failures = 0;
   for (int round = 0; round < kRounds; ++round) {
@@ -135,6 +138,7 @@ void RenameRun(size_t count) {
       "(%.3f ms/file), ratio %.3f; best rounds %.3f s / %.3f s, ratio %.3f%s\n",
       count, p, p * 1000 / count, b, b * 1000 / count, p / b, pBest, bBest, pBest / bBest,
       failures ? "  FAILURES" : "");
+  std::printf("    listing and question, cancelled: %.3f s\n", cancelled);
   std::printf("    rounds program:");
   for (double t : program) std::printf(" %.3f", t);
   std::printf("  bare:");
