@@ -12,15 +12,7 @@ using expected::kPreviewNotice;
 using expected::Plain;
 using expected::Question;
 
-class NumberingOpsWindowTest : public WindowTest {
- protected:
-  // Switches the preview on over the folder's files; the list then shows them.
-  void PreviewOn() {
-    UseFolder();
-    Click(Ctl::按钮8);
-    ASSERT_EQ(form().Text(Ctl::按钮8), "不要预览");
-  }
-};
+using NumberingOpsWindowTest = WindowTest;
 
 TEST_F(NumberingOpsWindowTest, PadNumbers) {
   folder.AddFile("1 a.txt", "a");

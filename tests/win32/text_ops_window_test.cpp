@@ -13,12 +13,6 @@ using expected::Question;
 
 class TextOpsWindowTest : public WindowTest {
  protected:
-  // Switches the preview on over the folder's files; the list then shows them.
-  void PreviewOn() {
-    UseFolder();
-    Click(Ctl::按钮8);
-    ASSERT_EQ(form().Text(Ctl::按钮8), "不要预览");
-  }
   bool Checked(Ctl name) { return form().Checked(name); }
 };
 

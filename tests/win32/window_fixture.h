@@ -33,6 +33,12 @@ class WindowTest : public ::testing::Test {
   void Choose(Ctl combo, int index);
   // Makes the temporary folder the target folder.
   void UseFolder() { SetText(Ctl::标签2, folder.path()); }
+  // Switches the preview on over the folder's items; the list then shows them.
+  void PreviewOn() {
+    UseFolder();
+    Click(Ctl::按钮8);
+    ASSERT_EQ(form().Text(Ctl::按钮8), "不要预览");
+  }
   // Column 0 or 1 of every row of the name list.
   std::vector<std::string> Column(int column);
   // Lets the window handle what is pending.
