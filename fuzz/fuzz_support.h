@@ -10,13 +10,12 @@
 
 #include "pipeline/text.h"
 
-#define FUZZ_CHECK(condition)                                                      \
-  do {                                                                             \
-    if (!(condition)) {                                                            \
-      std::fprintf(stderr, "%s:%d: property failed: %s\n", __FILE__, __LINE__,    \
-                   #condition);                                                    \
-      std::abort();                                                                \
-    }                                                                              \
+#define FUZZ_CHECK(condition)                                                               \
+  do {                                                                                      \
+    if (!(condition)) {                                                                     \
+      std::fprintf(stderr, "%s:%d: property failed: %s\n", __FILE__, __LINE__, #condition); \
+      std::abort();                                                                         \
+    }                                                                                       \
   } while (0)
 
 // The text without a last lead byte that has lost its trail byte.
@@ -41,4 +40,6 @@ inline bool IsBoundary(const std::string& text, size_t index) {
 }
 
 // Whether a "\" stands at a character boundary (a path separator, not a trail byte).
-inline bool HasSeparator(const std::string& text) { return FindText(text, "\\") != -1; }
+inline bool HasSeparator(const std::string& text) {
+  return FindText(text, "\\") != -1;
+}

@@ -59,7 +59,7 @@ std::string Convert(const std::string& src) {
       size_t open = src.find('(', i);
       copyUntil(")" + src.substr(i + 2, open - i - 2) + "\"");  // raw strings stay as they are
     } else if (c == '"' || (c == '\'' && !(i > 0 && std::isxdigit(static_cast<unsigned char>(
-                                                          src[i - 1])) /* digit separator */))) {
+                                                        src[i - 1])) /* digit separator */))) {
       out += c;
       ++i;
       std::string run;  // pending non-ASCII bytes

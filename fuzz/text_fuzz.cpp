@@ -60,7 +60,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {
   FUZZ_CHECK(text.size() >= bare.size() &&
              text.compare(text.size() - bare.size(), bare.size(), bare) == 0);
   FUZZ_CHECK(extension.empty() || extension[0] == '.');
-  if (!HasSeparator(text) && text.find('/') == std::string::npos && text.find(':') == std::string::npos) {
+  if (!HasSeparator(text) && text.find('/') == std::string::npos &&
+      text.find(':') == std::string::npos) {
     FUZZ_CHECK(stem + extension == bare);
   }
   return 0;

@@ -42,8 +42,8 @@ void Capture(HWND window, const std::string& path) {
   std::string pixels(stride * height, '\0');
   GetDIBits(memory, bitmap, 0, height, pixels.data(), reinterpret_cast<BITMAPINFO*>(&info),
             DIB_RGB_COLORS);
-  BITMAPFILEHEADER file{0x4D42, static_cast<DWORD>(sizeof(BITMAPFILEHEADER) + sizeof info +
-                                                   pixels.size()),
+  BITMAPFILEHEADER file{0x4D42,
+                        static_cast<DWORD>(sizeof(BITMAPFILEHEADER) + sizeof info + pixels.size()),
                         0, 0, sizeof(BITMAPFILEHEADER) + sizeof info};
   HANDLE out = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
   DWORD written;
@@ -89,7 +89,8 @@ int main(int argc, char** argv) {
   Pump(600);
   // The widened window must lie on the screen whole to be captured.
   SetWindowPos(window->Handle(), nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-  RedrawWindow(window->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  RedrawWindow(window->Handle(), nullptr, nullptr,
+               RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
   Pump(600);
   Capture(window->Handle(), out + "preview.bmp");
   window.reset();

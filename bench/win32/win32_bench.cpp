@@ -72,8 +72,8 @@ struct Window {
     SendMessageA(window->Control(name), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
   }
   void Click(Ctl name) {
-    if (const ControlSpec* spec = FindSpec(name); spec && spec->page >= 0) {
-      window->ShowPage(spec->page);
+    if (const ControlSpec* entry = FindSpec(name); entry && entry->page >= 0) {
+      window->ShowPage(entry->page);
     }
     SendMessageA(window->Control(name), BM_CLICK, 0, 0);
     Pump();

@@ -125,11 +125,13 @@ constexpr ControlSpec kLayout[] = {
 
 }  // namespace
 
-std::span<const ControlSpec> MainWindowLayout() { return kLayout; }
+std::span<const ControlSpec> MainWindowLayout() {
+  return kLayout;
+}
 
 const ControlSpec* FindSpec(Ctl name) {
-  for (const ControlSpec& spec : kLayout) {
-    if (spec.name == name) return &spec;
+  for (const ControlSpec& entry : kLayout) {
+    if (entry.name == name) return &entry;
   }
   return nullptr;
 }

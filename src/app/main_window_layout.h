@@ -28,9 +28,9 @@ struct ControlSpec {
   Rect place;        // relative to the parent (client area, tab control or group box)
   int fontHeight;    // pixels; 0 for the window's default font
   bool bold;
-  Ctl parent;        // Ctl::MainWindow, Ctl::高级选择夹1 or a group box
-  int page;          // tab page for controls of a page; -1 elsewhere
-  bool hidden;       // hidden at start
+  Ctl parent;   // Ctl::MainWindow, Ctl::高级选择夹1 or a group box
+  int page;     // tab page for controls of a page; -1 elsewhere
+  bool hidden;  // hidden at start
 };
 
 inline constexpr int kMainWindowWidth = 769;

@@ -20,7 +20,9 @@ constexpr int kFirstControlId = 1000;
 constexpr int kDefaultFontHeight = 12;
 constexpr int kComboListHeight = 240;  // room for the drop-down list below the edit field
 
-int IdOf(Ctl name) { return kFirstControlId + static_cast<int>(name); }
+int IdOf(Ctl name) {
+  return kFirstControlId + static_cast<int>(name);
+}
 
 bool IsControlId(int id) {
   return id >= kFirstControlId && id < kFirstControlId + static_cast<int>(Ctl::Count);
@@ -42,12 +44,12 @@ HFONT FontFor(int height, bool bold, const char* face) {
 // The client position from which the place of a control is counted: its parent's origin.
 POINT OriginOf(Ctl name) {
   POINT origin{0, 0};
-  const ControlSpec* spec = FindSpec(name);
-  while (spec && spec->parent != Ctl::MainWindow) {
-    const ControlSpec* parent = FindSpec(spec->parent);
+  const ControlSpec* entry = FindSpec(name);
+  while (entry && entry->parent != Ctl::MainWindow) {
+    const ControlSpec* parent = FindSpec(entry->parent);
     origin.x += parent->place.x;
     origin.y += parent->place.y;
-    spec = parent;
+    entry = parent;
   }
   return origin;
 }
@@ -59,18 +61,28 @@ struct WindowClass {
 
 WindowClass ClassFor(ControlKind kind) {
   switch (kind) {
-    case ControlKind::CheckBox: return {"BUTTON", BS_AUTOCHECKBOX | WS_TABSTOP};
-    case ControlKind::Radio: return {"BUTTON", BS_RADIOBUTTON | WS_TABSTOP};
-    case ControlKind::Button: return {"BUTTON", BS_PUSHBUTTON | WS_TABSTOP};
-    case ControlKind::PictureButton: return {"BUTTON", BS_OWNERDRAW | WS_TABSTOP};
-    case ControlKind::Label: return {"STATIC", SS_LEFT | SS_NOPREFIX};
-    case ControlKind::TransparentLabel: return {"STATIC", SS_LEFT | SS_NOPREFIX};
-    case ControlKind::Edit: return {"EDIT", ES_AUTOHSCROLL | WS_TABSTOP | WS_BORDER};
+    case ControlKind::CheckBox:
+      return {"BUTTON", BS_AUTOCHECKBOX | WS_TABSTOP};
+    case ControlKind::Radio:
+      return {"BUTTON", BS_RADIOBUTTON | WS_TABSTOP};
+    case ControlKind::Button:
+      return {"BUTTON", BS_PUSHBUTTON | WS_TABSTOP};
+    case ControlKind::PictureButton:
+      return {"BUTTON", BS_OWNERDRAW | WS_TABSTOP};
+    case ControlKind::Label:
+      return {"STATIC", SS_LEFT | SS_NOPREFIX};
+    case ControlKind::TransparentLabel:
+      return {"STATIC", SS_LEFT | SS_NOPREFIX};
+    case ControlKind::Edit:
+      return {"EDIT", ES_AUTOHSCROLL | WS_TABSTOP | WS_BORDER};
     case ControlKind::ComboEdit:
       return {"COMBOBOX", CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP};
-    case ControlKind::ComboList: return {"COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP};
-    case ControlKind::GroupBox: return {"BUTTON", BS_GROUPBOX};
-    case ControlKind::Tab: return {WC_TABCONTROLA, TCS_TABS};
+    case ControlKind::ComboList:
+      return {"COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP};
+    case ControlKind::GroupBox:
+      return {"BUTTON", BS_GROUPBOX};
+    case ControlKind::Tab:
+      return {WC_TABCONTROLA, TCS_TABS};
     case ControlKind::ListView:
       return {WC_LISTVIEWA, LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | WS_BORDER};
   }
@@ -139,8 +151,8 @@ std::unique_ptr<MainWindow> MainWindow::Create(HINSTANCE instance, FileSystem& f
   const int x = (GetSystemMetrics(SM_CXSCREEN) - kMainWindowWidth) / 2;
   const int y = (GetSystemMetrics(SM_CYSCREEN) - kMainWindowHeight) / 2;
   CreateWindowExA(WS_EX_TOPMOST | WS_EX_APPWINDOW, kClassName, kMainWindowTitle,
-                  WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, x, y,
-                  kMainWindowWidth, kMainWindowHeight, nullptr, nullptr, instance, self.get());
+                  WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, x, y, kMainWindowWidth,
+                  kMainWindowHeight, nullptr, nullptr, instance, self.get());
   if (!self->window_) return nullptr;
   self->OnCreated();
   ShowWindow(self->window_, SW_SHOW);
@@ -154,22 +166,21 @@ MainWindow::~MainWindow() {
 
 void MainWindow::CreateControls() {
   HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(window_, GWLP_HINSTANCE));
-  for (const ControlSpec& spec : MainWindowLayout()) {
-    const WindowClass windowClass = ClassFor(spec.kind);
-    const POINT origin = OriginOf(spec.name);
-    const bool combo =
-        spec.kind == ControlKind::ComboEdit || spec.kind == ControlKind::ComboList;
-    const DWORD exStyle = spec.kind == ControlKind::ListView ? WS_EX_CLIENTEDGE : 0;
-    const char* text = combo || spec.kind == ControlKind::Tab ? "" : spec.text;
+  for (const ControlSpec& entry : MainWindowLayout()) {
+    const WindowClass windowClass = ClassFor(entry.kind);
+    const POINT origin = OriginOf(entry.name);
+    const bool combo = entry.kind == ControlKind::ComboEdit || entry.kind == ControlKind::ComboList;
+    const DWORD exStyle = entry.kind == ControlKind::ListView ? WS_EX_CLIENTEDGE : 0;
+    const char* text = combo || entry.kind == ControlKind::Tab ? "" : entry.text;
     HWND control = CreateWindowExA(
         exStyle, windowClass.className, text, WS_CHILD | WS_CLIPSIBLINGS | windowClass.style,
-        origin.x + spec.place.x, origin.y + spec.place.y, spec.place.width,
-        spec.place.height + (combo ? kComboListHeight : 0), window_,
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(IdOf(spec.name))), instance, nullptr);
-    controls_[static_cast<size_t>(spec.name)] = control;
-    const char* face = spec.kind == ControlKind::Tab ? "SimSun" : "微软雅黑";
-    const int height = spec.fontHeight ? spec.fontHeight : kDefaultFontHeight;
-    SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(height, spec.bold, face)),
+        origin.x + entry.place.x, origin.y + entry.place.y, entry.place.width,
+        entry.place.height + (combo ? kComboListHeight : 0), window_,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(IdOf(entry.name))), instance, nullptr);
+    controls_[static_cast<size_t>(entry.name)] = control;
+    const char* face = entry.kind == ControlKind::Tab ? "SimSun" : "微软雅黑";
+    const int height = entry.fontHeight ? entry.fontHeight : kDefaultFontHeight;
+    SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(height, entry.bold, face)),
                  FALSE);
     // Later controls lie above earlier ones: children above their group box and tab page.
     SetWindowPos(control, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
@@ -179,17 +190,17 @@ void MainWindow::CreateControls() {
       GetWindowRect(control, &closed);
       const int field = static_cast<int>(SendMessageA(control, CB_GETITEMHEIGHT, -1, 0));
       const int frame = (closed.bottom - closed.top) - field;
-      SendMessageA(control, CB_SETITEMHEIGHT, -1, spec.place.height - frame);
+      SendMessageA(control, CB_SETITEMHEIGHT, -1, entry.place.height - frame);
       GetWindowRect(control, &closed);  // the frame may grow with the field: settle it
-      const int excess = (closed.bottom - closed.top) - spec.place.height;
-      if (excess) SendMessageA(control, CB_SETITEMHEIGHT, -1, spec.place.height - frame - excess);
+      const int excess = (closed.bottom - closed.top) - entry.place.height;
+      if (excess) SendMessageA(control, CB_SETITEMHEIGHT, -1, entry.place.height - frame - excess);
     }
-    if (spec.kind == ControlKind::ComboList) {
-      for (const auto& item : ItemsOf(spec.text)) {
+    if (entry.kind == ControlKind::ComboList) {
+      for (const auto& item : ItemsOf(entry.text)) {
         SendMessageA(control, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
       }
     }
-    if (spec.kind == ControlKind::Tab) {
+    if (entry.kind == ControlKind::Tab) {
       for (int page = 0; page < 3; ++page) {
         TCITEMA item{};
         item.mask = TCIF_TEXT;
@@ -197,7 +208,7 @@ void MainWindow::CreateControls() {
         SendMessageA(control, TCM_INSERTITEMA, page, reinterpret_cast<LPARAM>(&item));
       }
     }
-    if (!spec.hidden) ShowWindow(control, SW_SHOWNA);
+    if (!entry.hidden) ShowWindow(control, SW_SHOWNA);
   }
   HWND list = Control(Ctl::超级列表框1);
   SendMessageA(list, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
@@ -231,8 +242,8 @@ int MainWindow::Page() const {
 
 void MainWindow::ShowPage(int page) {
   SendMessageA(Control(Ctl::高级选择夹1), TCM_SETCURSEL, page, 0);
-  for (const ControlSpec& spec : MainWindowLayout()) {
-    if (spec.page >= 0) ShowWindow(Control(spec.name), spec.page == page ? SW_SHOWNA : SW_HIDE);
+  for (const ControlSpec& entry : MainWindowLayout()) {
+    if (entry.page >= 0) ShowWindow(Control(entry.name), entry.page == page ? SW_SHOWNA : SW_HIDE);
   }
   // Group boxes do not paint their inside: repaint the page so no hidden control shows through.
   RECT pageArea;
@@ -241,8 +252,7 @@ void MainWindow::ShowPage(int page) {
   RedrawWindow(window_, &pageArea, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
-LRESULT CALLBACK MainWindow::Procedure(HWND window, UINT message, WPARAM wParam,
-                                       LPARAM lParam) {
+LRESULT CALLBACK MainWindow::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_NCCREATE) {
     auto* self = static_cast<MainWindow*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
     self->window_ = window;
@@ -272,10 +282,18 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
           if (name == Ctl::图形按钮1) OpenThanksWindow(window_);
           Dispatch(*state_, name, Event::Clicked);
           break;
-        case CBN_SELCHANGE: Dispatch(*state_, name, Event::Chosen); break;
-        case CBN_EDITCHANGE: Dispatch(*state_, name, Event::TextChanged); break;
-        case CBN_DROPDOWN: Dispatch(*state_, name, Event::DropDown); break;
-        case EN_SETFOCUS: Dispatch(*state_, name, Event::FocusGained); break;
+        case CBN_SELCHANGE:
+          Dispatch(*state_, name, Event::Chosen);
+          break;
+        case CBN_EDITCHANGE:
+          Dispatch(*state_, name, Event::TextChanged);
+          break;
+        case CBN_DROPDOWN:
+          Dispatch(*state_, name, Event::DropDown);
+          break;
+        case EN_SETFOCUS:
+          Dispatch(*state_, name, Event::FocusGained);
+          break;
       }
       return 0;
     }
@@ -293,8 +311,8 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       HDC dc = reinterpret_cast<HDC>(wParam);
       const int id = GetDlgCtrlID(reinterpret_cast<HWND>(lParam));
       if (IsControlId(id)) {
-        const ControlSpec* spec = FindSpec(static_cast<Ctl>(id - kFirstControlId));
-        if (spec && spec->kind == ControlKind::TransparentLabel) {
+        const ControlSpec* entry = FindSpec(static_cast<Ctl>(id - kFirstControlId));
+        if (entry && entry->kind == ControlKind::TransparentLabel) {
           SetBkMode(dc, TRANSPARENT);
           return reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH));
         }

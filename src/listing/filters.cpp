@@ -23,7 +23,8 @@ bool ExtensionSkip::Skips(const std::string& fileName) const {
 
 ExtensionSkip ReadExtensionSkip(const Form& form, bool anyPattern) {
   ExtensionSkip skip;
-  skip.active = (anyPattern || ExtensionPattern(form) == kAllFiles) && form.Selection(Ctl::组合框2) >= 0;
+  skip.active =
+      (anyPattern || ExtensionPattern(form) == kAllFiles) && form.Selection(Ctl::组合框2) >= 0;
   if (skip.active) skip.extension = form.Text(Ctl::组合框2);
   return skip;
 }

@@ -7,8 +7,14 @@ namespace {
 
 // "加1个蛋蛋" and "加2个蛋蛋" in code page 936: appended to a padded key, so that a padded
 // name sorts after a name that already carries the zeros ('1.txt' after '01.txt').
-const std::string kOneZeroMarker = "\xBC\xD3" "1" "\xB8\xF6\xB5\xB0\xB5\xB0";
-const std::string kTwoZerosMarker = "\xBC\xD3" "2" "\xB8\xF6\xB5\xB0\xB5\xB0";
+const std::string kOneZeroMarker =
+    "\xBC\xD3"
+    "1"
+    "\xB8\xF6\xB5\xB0\xB5\xB0";
+const std::string kTwoZerosMarker =
+    "\xBC\xD3"
+    "2"
+    "\xB8\xF6\xB5\xB0\xB5\xB0";
 
 bool IsDigitAt(const std::string& text, size_t index) {
   return index < text.size() && text[index] >= '0' && text[index] <= '9';

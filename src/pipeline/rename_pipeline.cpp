@@ -104,9 +104,9 @@ void RunRenamePipeline(AppState& app, const RenameOperation& op) {
   const bool files = FilesChecked(form) || op.filesOnly != FolderRefusal::None;
   if (!files && !FoldersChecked(form)) return;
   const std::vector<std::string> names =
-      files ? EnumerateFiles(form, app.files, folder, ExtensionPattern(form), false,
-                             op.naturalOrder)
-            : EnumerateFolders(app.files, folder, false);
+      files
+          ? EnumerateFiles(form, app.files, folder, ExtensionPattern(form), false, op.naturalOrder)
+          : EnumerateFolders(app.files, folder, false);
   const int n = static_cast<int>(names.size());
   const bool preview = op.confirmation != ConfirmationStyle::DirectOnly && PreviewMode(form);
 
@@ -119,9 +119,10 @@ void RunRenamePipeline(AppState& app, const RenameOperation& op) {
     return;
   }
 
-  const bool askAtFirstItem = op.confirmation == ConfirmationStyle::AtFirstItem &&
-                              !(files && op.confirmAtFirstRename);
-  const bool askAtFirstRename = op.confirmation == ConfirmationStyle::AtFirstItem && !askAtFirstItem;
+  const bool askAtFirstItem =
+      op.confirmation == ConfirmationStyle::AtFirstItem && !(files && op.confirmAtFirstRename);
+  const bool askAtFirstRename =
+      op.confirmation == ConfirmationStyle::AtFirstItem && !askAtFirstItem;
   const ExtensionSkip skip =
       files ? ReadExtensionSkip(form, op.skipExtensionAnyPattern) : ExtensionSkip{};
   int row = 0;

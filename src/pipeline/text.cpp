@@ -4,7 +4,9 @@
 
 namespace {
 
-char FoldAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+char FoldAscii(char c) {
+  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 bool MatchesAt(std::string_view text, size_t at, std::string_view sought, bool ignoreCase) {
   if (text.size() - at < sought.size()) return false;

@@ -7,7 +7,9 @@
 #include <string_view>
 
 // Whether the byte starts a two-byte character.
-constexpr bool IsLeadByte(char byte) { return static_cast<unsigned char>(byte) >= 0x80; }
+constexpr bool IsLeadByte(char byte) {
+  return static_cast<unsigned char>(byte) >= 0x80;
+}
 // Bytes taken by the character that starts at `index` (2 for a lead byte with a trail).
 inline size_t CharLength(std::string_view text, size_t index) {
   return IsLeadByte(text[index]) && index + 1 < text.size() ? 2 : 1;

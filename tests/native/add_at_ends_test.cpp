@@ -11,7 +11,9 @@ namespace {
 RenameItem File(const std::string& name, const std::string& stem, const std::string& ext) {
   return {name, stem, ext, 1, 1, false};
 }
-RenameItem Folder(const std::string& name) { return {name, name, "", 1, 1, true}; }
+RenameItem Folder(const std::string& name) {
+  return {name, name, "", 1, 1, true};
+}
 }  // namespace
 
 TEST(AddAtEndsRules, PutTheTextInFrontOrBeforeTheExtension) {

@@ -41,7 +41,9 @@ const FakeFileSystem::Node* FakeFileSystem::Find(const std::string& path) const 
   return it == index_.end() ? nullptr : &nodes_[it->second];
 }
 
-bool FakeFileSystem::Exists(const std::string& path) const { return Find(path) != nullptr; }
+bool FakeFileSystem::Exists(const std::string& path) const {
+  return Find(path) != nullptr;
+}
 
 std::string FakeFileSystem::Content(const std::string& path) const {
   const Node* node = Find(path);
@@ -58,7 +60,9 @@ void FakeFileSystem::AddFile(const std::string& path, const std::string& content
   Insert({path, false, content});
 }
 
-void FakeFileSystem::AddFolder(const std::string& path) { Insert({path, true, ""}); }
+void FakeFileSystem::AddFolder(const std::string& path) {
+  Insert({path, true, ""});
+}
 
 void FakeFileSystem::ForEachChild(const std::string& folder, bool folders,
                                   const std::function<void(const std::string&)>& found) const {

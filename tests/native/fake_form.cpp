@@ -19,7 +19,9 @@ void FakeForm::SetSelection(Ctl c, int index) {
   }
 }
 
-void FakeForm::AddRow(const std::string& column0) { rows.push_back({column0}); }
+void FakeForm::AddRow(const std::string& column0) {
+  rows.push_back({column0});
+}
 
 std::string FakeForm::Cell(int row, int column) const {
   if (row < 0 || row >= RowCount() || column < 0) return {};

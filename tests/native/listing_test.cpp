@@ -49,8 +49,14 @@ TEST(NaturalOrder, PadsTheFirstNumberInTheFirstSevenBytes) {
 }
 
 TEST(NaturalOrder, KeysFollowTheListingSize) {
-  const std::string one = "\xBC\xD3" "1" "\xB8\xF6\xB5\xB0\xB5\xB0";
-  const std::string two = "\xBC\xD3" "2" "\xB8\xF6\xB5\xB0\xB5\xB0";
+  const std::string one =
+      "\xBC\xD3"
+      "1"
+      "\xB8\xF6\xB5\xB0\xB5\xB0";
+  const std::string two =
+      "\xBC\xD3"
+      "2"
+      "\xB8\xF6\xB5\xB0\xB5\xB0";
   EXPECT_EQ(NaturalKey("第2集.mp4", 4), "第02集.mp4" + one);
   EXPECT_EQ(NaturalKey("7.txt", 99), "07.txt" + one);
   EXPECT_EQ(NaturalKey("7.txt", 100), "007.txt" + two);
@@ -79,9 +85,8 @@ TEST(ExtensionPattern, FollowsTheIncludeBox) {
     int selection;
     std::string pattern;
   } cases[] = {
-      {"", -1, "*.*"},          {"jpg", -1, "*.jpg"},   {".jpg", 0, "*.jpg"},
-      {"所有", 0, "*.*"},       {"所有", -1, "*.所有"}, {"tar.gz", -1, "*tar.gz"},
-      {".txt", -1, "*.txt"},
+      {"", -1, "*.*"},        {"jpg", -1, "*.jpg"},      {".jpg", 0, "*.jpg"},  {"所有", 0, "*.*"},
+      {"所有", -1, "*.所有"}, {"tar.gz", -1, "*tar.gz"}, {".txt", -1, "*.txt"},
   };
   for (const auto& c : cases) EXPECT_EQ(PatternFor(c.text, c.selection), c.pattern) << c.text;
 }
@@ -106,7 +111,8 @@ TEST(Enumerate, ListsFilesByPatternAndFoldersInFileSystemOrder) {
   FakeForm form;
   FakeFileSystem fs;
   fs.AddFolder("D:\\d");
-  for (const char* name : {"10.txt", "A.TXT", "2.txt", "b.doc"}) fs.AddFile("D:\\d\\" + std::string(name));
+  for (const char* name : {"10.txt", "A.TXT", "2.txt", "b.doc"})
+    fs.AddFile("D:\\d\\" + std::string(name));
   fs.AddFolder("D:\\d\\zeta");
   fs.AddFolder("D:\\d\\alpha");
   fs.AddFile("D:\\d\\zeta\\inner.txt");

@@ -90,7 +90,8 @@ TEST_F(PipelineTest, ChecksRunInTheOperationsOrder) {
     op.folderCheckFirst = c.folderCheckFirst;
     op.filesOnly = c.place;
     op.folderRefusal = refusal;
-    op.inputChecks = {{c.place == FolderRefusal::None || c.place == FolderRefusal::BeforeFolderChecks, input}};
+    op.inputChecks = {
+        {c.place == FolderRefusal::None || c.place == FolderRefusal::BeforeFolderChecks, input}};
     op.lateChecks = {{true, late}};
     form.SetText(Ctl::标签2, c.folder);
     form.SetChecked(Ctl::选择框2, c.foldersChecked);
@@ -246,7 +247,9 @@ TEST_F(PipelineTest, DirectOnlyNeverPreviewsAndUsesTheFileSystemOrder) {
   op.confirmation = ConfirmationStyle::DirectOnly;
   op.naturalOrder = false;
   op.question = messages::Question("不提供预览功能，将直接改名，确定吗？", "提示");
-  op.rule = [](const RenameItem& item) { return item.stem + "_P" + std::to_string(item.index) + item.extension; };
+  op.rule = [](const RenameItem& item) {
+    return item.stem + "_P" + std::to_string(item.index) + item.extension;
+  };
   RunRenamePipeline(app, op);
   EXPECT_EQ(Names(), (Strings{"10_P1.txt", "2_P2.txt"}));
   ExpectItemsKept();
@@ -259,7 +262,8 @@ TEST_F(PipelineTest, LateConfirmationWaitsForTheFirstFileToReachItsRename) {
   RenameOperation op = Suffix();
   op.confirmAtFirstRename = true;
   op.rule = [](const RenameItem& item) {
-    return item.stem.find('-') == std::string::npos ? std::string() : item.stem + "_x" + item.extension;
+    return item.stem.find('-') == std::string::npos ? std::string()
+                                                    : item.stem + "_x" + item.extension;
   };
   RunRenamePipeline(app, op);  // a.txt is declined: no box at all
   EXPECT_EQ(Texts(), (Strings{"1 files"}));
@@ -277,9 +281,9 @@ TEST(SafeRename, KeepsEveryRenameInsideItsFolder) {
     std::string name;
     bool plain;
   } cases[] = {
-      {"a.txt", true},     {"", false},          {".", false},       {"..", false},
-      {"...", false},      {"..\\a.txt", false}, {"sub\\a", false},  {"a/b", false},
-      {"a:b", false},      {"a*b", false},       {"a?b", false},     {"a\tb", false},
+      {"a.txt", true},        {"", false},          {".", false},      {"..", false},
+      {"...", false},         {"..\\a.txt", false}, {"sub\\a", false}, {"a/b", false},
+      {"a:b", false},         {"a*b", false},       {"a?b", false},    {"a\tb", false},
       {"\x81\x5C.txt", true},  // 5C as the trail byte of a character
       {".gitignore", true},
   };

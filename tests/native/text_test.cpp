@@ -37,8 +37,8 @@ TEST(ReplaceText, SpendsTheCountLeftToRightWithoutRescanning) {
       {"aaaa", "aa", "b", 1, 1, "baa"},
       {"aaaa", "aa", "b", 2, -1, "aba"},
       {"xa", "a", "aa", 1, -1, "xaa"},
-      {"abc", "b", "x", 0, -1, "axc"},   // a start below 1 counts as 1
-      {"abc", "b", "x", 4, -1, "abc"},   // a start beyond the text
+      {"abc", "b", "x", 0, -1, "axc"},  // a start below 1 counts as 1
+      {"abc", "b", "x", 4, -1, "abc"},  // a start beyond the text
       {"abc", "b", "x", 1, 0, "abc"},
       {"", "b", "x", 1, -1, ""},
       {"abc", "", "x", 1, -1, "abc"},
@@ -55,10 +55,17 @@ TEST(ReadInteger, ReadsALeadingNumberWithFullWidthForms) {
     std::string text;
     int32_t value;
   } cases[] = {
-      {"3次", 3},         {"３", 3},           {"abc", 0},
-      {"-2", -2},          {"  12ab", 12},      {"", 0},
-      {"＋１２", 12},      {"　7", 7},          {"- 5", 0},
-      {"99999999999", 2147483647}, {"-99999999999", -2147483647 - 1},
+      {"3次", 3},
+      {"３", 3},
+      {"abc", 0},
+      {"-2", -2},
+      {"  12ab", 12},
+      {"", 0},
+      {"＋１２", 12},
+      {"　7", 7},
+      {"- 5", 0},
+      {"99999999999", 2147483647},
+      {"-99999999999", -2147483647 - 1},
   };
   for (const auto& c : cases) EXPECT_EQ(ReadInteger(c.text), c.value) << c.text;
 }

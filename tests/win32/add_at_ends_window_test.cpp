@@ -35,7 +35,8 @@ TEST_F(WindowTest, AddAtFrontRenamesFoldersAndRefusesAnEmptyText) {
   UseFolder();
   Click(Ctl::选择框2);
   Click(Ctl::按钮_加前缀);
-  EXPECT_EQ(boxes.shown.back(), (Message{"加点啥？不能为空", "信息：", Icon::Information, Buttons::Ok}));
+  EXPECT_EQ(boxes.shown.back(),
+            (Message{"加点啥？不能为空", "信息：", Icon::Information, Buttons::Ok}));
   SetText(Ctl::编辑框6, "旧_");
   Click(Ctl::按钮_加前缀);
   EXPECT_EQ(folder.Names(), (Strings{"旧_相册"}));
@@ -45,5 +46,6 @@ TEST_F(WindowTest, AddAtFrontRenamesFoldersAndRefusesAnEmptyText) {
 TEST_F(WindowTest, EmptyTargetFolderIsRefused) {
   SetText(Ctl::编辑框7, "x");
   Click(Ctl::按钮_加后缀);
-  EXPECT_EQ(boxes.shown, (std::vector<Message>{{"路径呢？", "信息：", Icon::Information, Buttons::Ok}}));
+  EXPECT_EQ(boxes.shown,
+            (std::vector<Message>{{"路径呢？", "信息：", Icon::Information, Buttons::Ok}}));
 }

@@ -28,20 +28,20 @@ TEST_F(WindowTest, WindowHasItsTitleSizeBorderAndStartsOnTop) {
 }
 
 TEST_F(WindowTest, EveryControlStandsInItsPlaceWithItsText) {
-  for (const ControlSpec& spec : MainWindowLayout()) {
-    SCOPED_TRACE(spec.text);
-    SCOPED_TRACE(static_cast<int>(spec.name));
-    if (spec.page >= 0) window->ShowPage(spec.page);
-    const Rect place = form().Place(spec.name);
-    EXPECT_EQ(place.x, spec.place.x);
-    EXPECT_EQ(place.y, spec.place.y);
-    EXPECT_EQ(place.width, spec.place.width);
-    EXPECT_EQ(place.height, spec.place.height);
-    EXPECT_EQ(form().Visible(spec.name), !spec.hidden);
-    const bool hasCaption = spec.kind != ControlKind::ComboList &&
-                            spec.kind != ControlKind::ComboEdit && spec.kind != ControlKind::Tab;
+  for (const ControlSpec& entry : MainWindowLayout()) {
+    SCOPED_TRACE(entry.text);
+    SCOPED_TRACE(static_cast<int>(entry.name));
+    if (entry.page >= 0) window->ShowPage(entry.page);
+    const Rect place = form().Place(entry.name);
+    EXPECT_EQ(place.x, entry.place.x);
+    EXPECT_EQ(place.y, entry.place.y);
+    EXPECT_EQ(place.width, entry.place.width);
+    EXPECT_EQ(place.height, entry.place.height);
+    EXPECT_EQ(form().Visible(entry.name), !entry.hidden);
+    const bool hasCaption = entry.kind != ControlKind::ComboList &&
+                            entry.kind != ControlKind::ComboEdit && entry.kind != ControlKind::Tab;
     if (hasCaption) {
-      EXPECT_EQ(form().Text(spec.name), spec.text);
+      EXPECT_EQ(form().Text(entry.name), entry.text);
     }
   }
   // The tab control's pages, and the page controls shown only with their page.
@@ -61,8 +61,10 @@ TEST_F(WindowTest, EveryControlStandsInItsPlaceWithItsText) {
   EXPECT_TRUE(form().Visible(Ctl::按钮4));
   EXPECT_FALSE(form().Visible(Ctl::按钮3));
   EXPECT_FALSE(form().Visible(Ctl::按钮10));
-  EXPECT_EQ(form().Items(Ctl::组合框5), (std::vector<std::string>{"不加", "、", ".", "-", "，", "："}));
-  EXPECT_EQ(form().Items(Ctl::组合框1), (std::vector<std::string>{"英文符号", "中文符号", "B站括号"}));
+  EXPECT_EQ(form().Items(Ctl::组合框5),
+            (std::vector<std::string>{"不加", "、", ".", "-", "，", "："}));
+  EXPECT_EQ(form().Items(Ctl::组合框1),
+            (std::vector<std::string>{"英文符号", "中文符号", "B站括号"}));
 }
 
 TEST_F(WindowTest, OptionsStartInTheirDefaultState) {

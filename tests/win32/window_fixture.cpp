@@ -25,8 +25,8 @@ void WindowTest::Pump() {
 }
 
 void WindowTest::Click(Ctl name) {
-  const ControlSpec* spec = FindSpec(name);
-  if (spec && spec->page >= 0) window->ShowPage(spec->page);
+  const ControlSpec* entry = FindSpec(name);
+  if (entry && entry->page >= 0) window->ShowPage(entry->page);
   SendMessageA(Handle(name), BM_CLICK, 0, 0);
   Pump();
 }
@@ -45,8 +45,7 @@ void WindowTest::Type(Ctl combo, const std::string& text) {
 
 void WindowTest::Choose(Ctl combo, int index) {
   SendMessageA(Handle(combo), CB_SETCURSEL, index, 0);
-  SendMessageA(window->Handle(), WM_COMMAND,
-               MAKEWPARAM(GetDlgCtrlID(Handle(combo)), CBN_SELCHANGE),
+  SendMessageA(window->Handle(), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(Handle(combo)), CBN_SELCHANGE),
                reinterpret_cast<LPARAM>(Handle(combo)));
   Pump();
 }

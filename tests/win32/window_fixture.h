@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 #include <windows.h>
+// The common controls header needs windows.h first.
 #include <commctrl.h>
 
 #include <memory>

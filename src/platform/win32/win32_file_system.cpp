@@ -1,7 +1,8 @@
+#include "platform/win32/win32_file_system.h"
+
 #include <windows.h>
 
 #include "listing/names.h"
-#include "platform/win32/win32_file_system.h"
 
 namespace {
 

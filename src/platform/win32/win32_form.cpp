@@ -164,7 +164,9 @@ void Win32Form::AddRow(const std::string& column0) {
   SendMessageA(List(), LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
 }
 
-void Win32Form::ClearRows() { SendMessageA(List(), LVM_DELETEALLITEMS, 0, 0); }
+void Win32Form::ClearRows() {
+  SendMessageA(List(), LVM_DELETEALLITEMS, 0, 0);
+}
 
 std::string Win32Form::Cell(int row, int column) const {
   if (row < 0 || row >= RowCount() || column < 0 || column >= ColumnCount()) return {};
@@ -198,8 +200,8 @@ void Win32Form::SetListRedraw(bool on) {
 }
 
 int Win32Form::SelectedRow() const {
-  return static_cast<int>(SendMessageA(List(), LVM_GETNEXTITEM, static_cast<WPARAM>(-1),
-                                       LVNI_SELECTED));
+  return static_cast<int>(
+      SendMessageA(List(), LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
 }
 
 int Win32Form::ColumnCount() const {
@@ -229,7 +231,9 @@ void Win32Form::InsertColumn(int column, const std::string& title, int width) {
   SendMessageA(List(), LVM_INSERTCOLUMNA, column, reinterpret_cast<LPARAM>(&info));
 }
 
-void Win32Form::DeleteColumn(int column) { SendMessageA(List(), LVM_DELETECOLUMN, column, 0); }
+void Win32Form::DeleteColumn(int column) {
+  SendMessageA(List(), LVM_DELETECOLUMN, column, 0);
+}
 
 void Win32Form::SetColumnTitle(int column, const std::string& title) {
   LVCOLUMNA info{};
