@@ -10,6 +10,7 @@
 #include "app/main_window_layout.h"
 #include "app/skin_library_win32.h"
 #include "app/thanks_window_win32.h"
+#include "app/window_class_win32.h"
 #include "listing/target_folder.h"
 #include "platform/win32/chinese_mapping.h"
 
@@ -136,15 +137,7 @@ std::unique_ptr<MainWindow> MainWindow::Create(HINSTANCE instance, FileSystem& f
   if (!registered) {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_TAB_CLASSES | ICC_LISTVIEW_CLASSES};
     InitCommonControlsEx(&controls);
-    WNDCLASSEXA windowClass{};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = Procedure;
-    windowClass.hInstance = instance;
-    windowClass.hIcon = LoadIcon(nullptr, IDI_APPLICATION);
-    windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-    windowClass.lpszClassName = kClassName;
-    RegisterClassExA(&windowClass);
+    RegisterWindowClass(kClassName, Procedure, instance);
     registered = true;
   }
   std::unique_ptr<MainWindow> self(new MainWindow(files, quitOnClose));

@@ -6,6 +6,7 @@
 #include <span>
 
 #include "app/embedded_data.h"
+#include "app/window_class_win32.h"
 
 namespace {
 
@@ -132,17 +133,7 @@ void OpenInBrowser(const std::string& address) {
 
 HWND OpenThanksWindow(HWND owner, std::function<void(const std::string&)> open) {
   HINSTANCE instance = GetModuleHandleA(nullptr);
-  static const bool registered = [instance] {
-    WNDCLASSEXA windowClass{};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = Procedure;
-    windowClass.hInstance = instance;
-    windowClass.hIcon = LoadIcon(nullptr, IDI_APPLICATION);
-    windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-    windowClass.lpszClassName = kClassName;
-    return RegisterClassExA(&windowClass) != 0;
-  }();
+  static const bool registered = RegisterWindowClass(kClassName, Procedure, instance);
   if (!registered) return nullptr;
   auto* state = new ThanksState{std::move(open)};
   const int x = (GetSystemMetrics(SM_CXSCREEN) - kThanksWindowWidth) / 2;
