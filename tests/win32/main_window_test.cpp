@@ -98,3 +98,21 @@ TEST_F(WindowTest, OptionsStartInTheirDefaultState) {
   EXPECT_EQ(form().ColumnTitle(0), "最开始的文件名");
   EXPECT_EQ(form().ColumnWidth(0), 380);
 }
+
+// The listing lets the window breathe after every file, but looks at the queue at most every
+// few milliseconds: a message waiting is handled by the first call after that interval.
+TEST_F(WindowTest, PumpingHandlesWhatWaitsOnceTheIntervalHasPassed) {
+  auto waiting = [] {
+    MSG msg;
+    return PeekMessageA(&msg, nullptr, WM_APP, WM_APP, PM_NOREMOVE) != 0;
+  };
+  form().PumpMessages();
+  ASSERT_TRUE(PostThreadMessageA(GetCurrentThreadId(), WM_APP, 0, 0));
+  Sleep(50);
+  form().PumpMessages();
+  EXPECT_FALSE(waiting());
+  // A burst of calls stays cheap and still leaves nothing behind once time has passed.
+  ASSERT_TRUE(PostThreadMessageA(GetCurrentThreadId(), WM_APP, 0, 0));
+  for (int i = 0; i < 100000 && waiting(); ++i) form().PumpMessages();
+  EXPECT_FALSE(waiting());
+}

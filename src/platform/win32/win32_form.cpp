@@ -277,6 +277,14 @@ void Win32Form::SetClipboardText(const std::string& text) {
 }
 
 void Win32Form::PumpMessages() {
+  // The listing calls this after every file, and one look at the queue costs about 40 us under
+  // Wine even when it is empty: at 2,000 files that was half the fixed cost of a run. Every
+  // 15 ms still answers clicks and repaints as fast as a user can tell.
+  constexpr DWORD kInterval = 15;
+  const DWORD now = GetTickCount();
+  if (pumpedOnce_ && now - lastPump_ < kInterval) return;
+  pumpedOnce_ = true;
+  lastPump_ = now;
   MSG msg;
   while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
     if (msg.message == WM_QUIT) {
