@@ -6,6 +6,7 @@
 #include <shlobj.h>
 
 #include "app/drop_target_win32.h"
+#include "wears_skin.h"
 
 using Strings = std::vector<std::string>;
 
@@ -161,12 +162,12 @@ TEST_F(WindowTest, ADroppedPathLongerThan999BytesIsNotCut) {
 TEST_F(WindowTest, ClosingTheWindowTakesItsProcedureAndSkinOff) {
   HWND handle = window->Handle();
   EXPECT_TRUE(GetWindowLongPtrA(handle, GWL_EXSTYLE) & WS_EX_ACCEPTFILES);
-  EXPECT_NE(GetPropA(handle, "SkinEngine.Proc"), nullptr);
+  EXPECT_TRUE(WearsSkin(window->Control(Ctl::标签2)));
   window.reset();
   Pump();
   // The skin is detached: windows created now are not skinned.
   HWND later = CreateWindowExA(0, "STATIC", "later", WS_OVERLAPPED, 0, 0, 10, 10, nullptr, nullptr,
                                nullptr, nullptr);
-  EXPECT_EQ(GetPropA(later, "SkinEngine.Proc"), nullptr);
+  EXPECT_FALSE(WearsSkin(later));
   DestroyWindow(later);
 }

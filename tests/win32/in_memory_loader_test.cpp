@@ -7,6 +7,7 @@
 
 #include "app/embedded_data.h"
 #include "app/in_memory_library_loader_win32.h"
+#include "wears_skin.h"
 
 namespace {
 
@@ -34,7 +35,7 @@ struct PlainWindow {
                             nullptr, nullptr, nullptr);
   }
   ~PlainWindow() { DestroyWindow(window); }
-  bool Skinned() const { return GetPropA(window, "SkinEngine.Proc") != nullptr; }
+  bool Skinned() const { return WearsSkin(window); }
   HWND window, child;
 };
 

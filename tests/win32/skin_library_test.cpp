@@ -3,7 +3,10 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <vector>
+
 #include "app/skin_library_win32.h"
+#include "wears_skin.h"
 
 namespace {
 
@@ -82,12 +85,40 @@ TEST_F(SkinTest, WindowsCreatedWhileAttachedAreSkinnedToo) {
   AttachSkin();
   HWND later = CreateWindowExA(0, "STATIC", "later", WS_CHILD, 5, 60, 80, 20, window, nullptr,
                                nullptr, nullptr);
-  EXPECT_NE(GetPropA(later, "SkinEngine.Proc"), nullptr);
+  EXPECT_TRUE(WearsSkin(later));
   DetachSkin();
-  EXPECT_EQ(GetPropA(later, "SkinEngine.Proc"), nullptr);
+  EXPECT_FALSE(WearsSkin(later));
   HWND afterwards = CreateWindowExA(0, "STATIC", "afterwards", WS_CHILD, 5, 90, 80, 20, window,
                                     nullptr, nullptr, nullptr);
-  EXPECT_EQ(GetPropA(afterwards, "SkinEngine.Proc"), nullptr);
+  EXPECT_FALSE(WearsSkin(afterwards));
+}
+
+// Many windows come and go while the skin is on (message boxes, the thanks window): every
+// one that lives on keeps its colours and gets its own procedure back at the end.
+TEST_F(SkinTest, ManyWindowsCreatedAndDestroyedKeepTheirSkinAndProcedure) {
+  AttachSkin();
+  std::vector<HWND> labels;
+  for (int i = 0; i < 1500; ++i) {
+    labels.push_back(CreateWindowExA(0, "STATIC", "n", WS_CHILD, 0, 0, 10, 10, window, nullptr,
+                                     nullptr, nullptr));
+  }
+  for (size_t i = 0; i < labels.size(); i += 3) DestroyWindow(labels[i]);
+  for (size_t i = 0; i < labels.size(); i += 3) {
+    labels[i] = CreateWindowExA(0, "STATIC", "again", WS_CHILD, 0, 0, 10, 10, window, nullptr,
+                                nullptr, nullptr);
+  }
+  int unskinned = 0, wrongColour = 0;
+  for (HWND label : labels) {
+    if (!WearsSkin(label)) ++unskinned;
+    if (Colours(WM_CTLCOLORSTATIC, label).first != kSkinBackground) ++wrongColour;
+  }
+  EXPECT_EQ(unskinned, 0);
+  EXPECT_EQ(wrongColour, 0);
+  DetachSkin();
+  int stillSkinned = 0;
+  for (HWND label : labels) stillSkinned += WearsSkin(label) ? 1 : 0;
+  EXPECT_EQ(stillSkinned, 0);
+  EXPECT_EQ(GetWindowLongPtrA(window, GWLP_WNDPROC), ownProcedure);
 }
 
 TEST_F(SkinTest, HueAndSaturationTurnTheColours) {
