@@ -2,16 +2,36 @@
 
 #include <shellapi.h>
 
+#include <utility>
 #include <vector>
 
 #include "app/system_name_win32.h"
 
 namespace {
 
-// The object, and the procedure to pass messages on to. The second stays on the window
-// when another procedure was put in front of ours and we cannot leave the chain.
-constexpr char kTargetProperty[] = "DropTarget.Object";
+// The procedure to pass messages on to. It stays on the window when another procedure was put
+// in front of ours and we cannot leave the chain.
 constexpr char kPreviousProperty[] = "DropTarget.Previous";
+
+// The registered windows and their targets. The procedure looks its target up on every
+// message of the window, so it searches here: a window property is fetched from Wine's
+// server, about 30 us a look-up, and would slow every row added to the window's list view.
+std::vector<std::pair<HWND, DropTarget*>>& Registered() {
+  static std::vector<std::pair<HWND, DropTarget*>> registered;
+  return registered;
+}
+
+DropTarget* RegisteredTarget(HWND window) {
+  for (const auto& [registered, target] : Registered()) {
+    if (registered == window) return target;
+  }
+  return nullptr;
+}
+
+void Forget(HWND window) {
+  auto& registered = Registered();
+  std::erase_if(registered, [window](const auto& entry) { return entry.first == window; });
+}
 
 constexpr UINT kCopyGlobalData = 0x0049;  // drag-and-drop data between processes
 constexpr DWORD kFilterAdd = 1;           // MSGFLT_ADD
@@ -36,7 +56,8 @@ void DropTarget::Register(HWND window, Callback callback) {
   window_ = window;
   callback_ = std::move(callback);
   DragAcceptFiles(window, TRUE);
-  SetPropA(window, kTargetProperty, this);
+  Forget(window);
+  Registered().emplace_back(window, this);
   previous_ = reinterpret_cast<WNDPROC>(
       SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Procedure)));
   SetPropA(window, kPreviousProperty, reinterpret_cast<HANDLE>(previous_));
@@ -46,9 +67,10 @@ void DropTarget::Register(HWND window, Callback callback) {
 void DropTarget::Unregister() {
   HWND window = window_;
   window_ = nullptr;
-  if (!window || !IsWindow(window) || GetPropA(window, kTargetProperty) != this) return;
+  if (!window || RegisteredTarget(window) != this) return;
+  Forget(window);
+  if (!IsWindow(window)) return;
   DragAcceptFiles(window, FALSE);
-  RemovePropA(window, kTargetProperty);
   if (GetWindowLongPtrA(window, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(&Procedure)) {
     SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous_));
     RemovePropA(window, kPreviousProperty);
@@ -58,8 +80,8 @@ void DropTarget::Unregister() {
 LRESULT DropTarget::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_NCDESTROY) {
     const WNDPROC previous = previous_;
-    RemovePropA(window, kTargetProperty);
     RemovePropA(window, kPreviousProperty);
+    Forget(window);
     window_ = nullptr;
     return CallWindowProcA(previous, window, message, wParam, lParam);
   }
@@ -77,7 +99,7 @@ LRESULT DropTarget::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM 
 }
 
 LRESULT CALLBACK DropTarget::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (auto* self = static_cast<DropTarget*>(GetPropA(window, kTargetProperty))) {
+  if (DropTarget* self = RegisteredTarget(window)) {
     return self->WindowProc(window, message, wParam, lParam);
   }
   auto previous = reinterpret_cast<WNDPROC>(GetPropA(window, kPreviousProperty));

@@ -293,6 +293,10 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_NOTIFY: {
       const auto* header = reinterpret_cast<const NMHDR*>(lParam);
       if (!state_) break;
+      // TRUE: emptying the list need not announce every row it deletes.
+      if (header->hwndFrom == Control(Ctl::超级列表框1) && header->code == LVN_DELETEALLITEMS) {
+        return TRUE;
+      }
       if (header->hwndFrom == Control(Ctl::超级列表框1) && header->code == NM_CLICK) {
         Dispatch(*state_, Ctl::超级列表框1, Event::Clicked);
       } else if (header->hwndFrom == Control(Ctl::高级选择夹1) && header->code == TCN_SELCHANGE) {
