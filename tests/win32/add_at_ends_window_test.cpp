@@ -10,8 +10,7 @@ TEST_F(WindowTest, AddAtEndRenamesAfterConfirmationAndReports) {
   UseFolder();
   SetText(Ctl::编辑框7, "-2024");
   Click(Ctl::按钮_加后缀);
-  EXPECT_EQ(folder.Names(), (Strings{".gitignore", "报告-2024.docx", "第2课-2024.txt"}));
-  EXPECT_EQ(folder.LostOrChanged(), "");
+  ExpectFolder({".gitignore", "报告-2024.docx", "第2课-2024.txt"});
   EXPECT_EQ(folder.Content("报告-2024.docx"), "a");
   ASSERT_EQ(boxes.shown.size(), 2u);
   EXPECT_EQ(boxes.shown[0], (Message{"确定更名吗？", "提示", Icon::None, Buttons::OkCancel}));
@@ -25,8 +24,7 @@ TEST_F(WindowTest, CancelRenamesNothing) {
   SetText(Ctl::编辑框6, "x_");
   boxes.answers = {Answer::Cancel};
   Click(Ctl::按钮_加前缀);
-  EXPECT_EQ(folder.Names(), (Strings{"a.txt"}));
-  EXPECT_EQ(folder.LostOrChanged(), "");
+  ExpectFolder({"a.txt"});
   EXPECT_EQ(boxes.Texts(), (Strings{"确定更名吗？"}));
 }
 
@@ -39,8 +37,7 @@ TEST_F(WindowTest, AddAtFrontRenamesFoldersAndRefusesAnEmptyText) {
             (Message{"加点啥？不能为空", "信息：", Icon::Information, Buttons::Ok}));
   SetText(Ctl::编辑框6, "旧_");
   Click(Ctl::按钮_加前缀);
-  EXPECT_EQ(folder.Names(), (Strings{"旧_相册"}));
-  EXPECT_EQ(folder.LostOrChanged(), "");
+  ExpectFolder({"旧_相册"});
 }
 
 TEST_F(WindowTest, EmptyTargetFolderIsRefused) {

@@ -29,8 +29,7 @@ TEST_F(WindowTest, ConvertsFilesToSimplifiedAndBackWithTheRadioPair) {
   UseFolder();
   EXPECT_EQ(form().Text(Ctl::按钮5), "繁转简");
   Click(Ctl::按钮5);
-  EXPECT_EQ(folder.Names(), (Strings{"abc.txt", "电脑课.txt", "东方.txt"}));
-  EXPECT_EQ(folder.LostOrChanged(), "");
+  ExpectFolder({"abc.txt", "电脑课.txt", "东方.txt"});
   EXPECT_EQ(folder.Content("电脑课.txt"), "a");
   EXPECT_EQ(boxes.shown,
             (std::vector<Message>{{"确定更名吗？", "提示", Icon::None, Buttons::OkCancel},
@@ -42,8 +41,7 @@ TEST_F(WindowTest, ConvertsFilesToSimplifiedAndBackWithTheRadioPair) {
   EXPECT_FALSE(form().Checked(Ctl::单选框15));
   folder.AddFile("学习笔记.txt", "d");
   Click(Ctl::按钮5);
-  EXPECT_EQ(folder.Names(), (Strings{"abc.txt", "學習筆記.txt", "東方.txt", "電腦課.txt"}));
-  EXPECT_EQ(folder.LostOrChanged(), "");
+  ExpectFolder({"abc.txt", "學習筆記.txt", "東方.txt", "電腦課.txt"});
   EXPECT_EQ(boxes.shown.back(), Report("一共有3个文件被改名", "修改成果提示"));
 
   Click(Ctl::单选框15);
@@ -56,8 +54,7 @@ TEST_F(WindowTest, ConvertsFoldersAndReportsNoChange) {
   UseFolder();
   Click(Ctl::选择框2);
   Click(Ctl::按钮5);
-  EXPECT_EQ(folder.Names(), (Strings{"东方"}));
-  EXPECT_EQ(folder.LostOrChanged(), "");
+  ExpectFolder({"东方"});
   Click(Ctl::按钮5);
   EXPECT_EQ(boxes.shown.back(), Report("没有任何改动", "没有改动"));
 }

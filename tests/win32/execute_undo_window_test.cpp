@@ -31,14 +31,12 @@ TEST_F(ExecuteUndoWindowTest, ExecuteAndUndoWithAFailedRenameInTheMiddle) {
   folder.AddFile("课_2.txt", "another program's file");  // taken before the execution
 
   Click(Ctl::按钮17);
-  EXPECT_EQ(folder.Names(), (Strings{"2.txt", "课_1.txt", "课_2.txt", "课_3.txt"}));
-  EXPECT_EQ(folder.LostOrChanged(), "");
+  ExpectFolder({"2.txt", "课_1.txt", "课_2.txt", "课_3.txt"});
   EXPECT_EQ(Column(0), (Strings{"课_1.txt", "2.txt", "课_3.txt"}));
   EXPECT_EQ(Column(1), (Strings{"", "课_2.txt", ""}));
 
   Click(Ctl::按钮18);
-  EXPECT_EQ(folder.Names(), (Strings{"1.txt", "2.txt", "3.txt", "课_2.txt"}));
-  EXPECT_EQ(folder.LostOrChanged(), "");
+  ExpectFolder({"1.txt", "2.txt", "3.txt", "课_2.txt"});
   EXPECT_EQ(folder.Content("1.txt"), "of 1.txt");
   EXPECT_EQ(folder.Content("课_2.txt"), "another program's file");
   EXPECT_EQ(Column(0), (Strings{"1.txt", "2.txt", "3.txt"}));
@@ -55,8 +53,7 @@ TEST_F(ExecuteUndoWindowTest, ChainsComeBackWholeEvenAfterTheListWasRefilled) {
   folder.AddFile("b", "B");
   Propose({"b", "c"});  // a->b can only follow b->c
   Click(Ctl::按钮17);
-  EXPECT_EQ(folder.Names(), (Strings{"b", "c"}));
-  EXPECT_EQ(folder.LostOrChanged(), "");
+  ExpectFolder({"b", "c"});
   EXPECT_EQ(folder.Content("b"), "A");
   EXPECT_EQ(folder.Content("c"), "B");
 
@@ -65,8 +62,7 @@ TEST_F(ExecuteUndoWindowTest, ChainsComeBackWholeEvenAfterTheListWasRefilled) {
   Click(Ctl::按钮18);
   EXPECT_EQ(folder.Content("a"), "A");
   EXPECT_EQ(folder.Content("b"), "B");
-  EXPECT_EQ(folder.Names(), (Strings{"a", "b"}));
-  EXPECT_EQ(folder.LostOrChanged(), "");
+  ExpectFolder({"a", "b"});
   EXPECT_EQ(Column(0), (Strings{"a", "b"}));
   EXPECT_EQ(boxes.shown.size(), 0u);
 }
@@ -77,27 +73,23 @@ TEST_F(ExecuteUndoWindowTest, RefusalsRenameNothing) {
   SetText(Ctl::标签2, "");
   Click(Ctl::按钮17);
   EXPECT_EQ(boxes.shown.back(), Reminder("路径都是空的，改什么？请选择路径"));
-  EXPECT_EQ(folder.Names(), (Strings{"a.txt"}));
-  EXPECT_EQ(folder.LostOrChanged(), "");
+  ExpectFolder({"a.txt"});
 
   UseFolder();
   Click(Ctl::按钮17);
-  EXPECT_EQ(folder.Names(), (Strings{"b.txt"}));
-  EXPECT_EQ(folder.LostOrChanged(), "");
+  ExpectFolder({"b.txt"});
   TempFolder other;
   SetText(Ctl::标签2, other.path());
   Click(Ctl::按钮18);
   EXPECT_EQ(boxes.shown.back(),
             Reminder("现在的路径不是上一步执行时的路径，不予撤回。\r\n上一步执行时的路径：" +
                      folder.path()));
-  EXPECT_EQ(folder.Names(), (Strings{"b.txt"}));
-  EXPECT_EQ(folder.LostOrChanged(), "");
+  ExpectFolder({"b.txt"});
 
   Click(Ctl::按钮17);  // nothing proposed any more
   EXPECT_EQ(boxes.shown.back().text,
             "开了预览界面以后，必须先预览，\r\n请重新点左边的按钮进行预览！");
   UseFolder();
   Click(Ctl::按钮18);  // the refused execution kept the record
-  EXPECT_EQ(folder.Names(), (Strings{"a.txt"}));
-  EXPECT_EQ(folder.LostOrChanged(), "");
+  ExpectFolder({"a.txt"});
 }

@@ -97,8 +97,7 @@ TEST_F(WindowTest, AReadOnlyFileIsRenamedWholeAndStaysReadOnly) {
   UseFolder();
   SetText(Ctl::编辑框7, "_x");
   Click(Ctl::按钮_加后缀);
-  EXPECT_EQ(folder.Names(), (Strings{"b_x.txt", "只读_x.txt"}));
-  EXPECT_EQ(folder.LostOrChanged(), "");
+  ExpectFolder({"b_x.txt", "只读_x.txt"});
   EXPECT_EQ(folder.Content("只读_x.txt"), "kept");
   EXPECT_TRUE(GetFileAttributesA((folder.path() + "只读_x.txt").c_str()) & FILE_ATTRIBUTE_READONLY);
 }

@@ -8,7 +8,6 @@ using Strings = std::vector<std::string>;
 
 using expected::Info;
 using expected::kConfirm;
-using expected::kPreviewNotice;
 using expected::Plain;
 using expected::Question;
 
@@ -20,8 +19,7 @@ TEST_F(NumberingOpsWindowTest, PadNumbers) {
   folder.AddFile("第3课.txt", "c");
   UseFolder();
   Click(Ctl::按钮11);
-  EXPECT_EQ(folder.Names(), (Strings{"01 a.txt", "12 b.txt", "第03课.txt"}));
-  EXPECT_EQ(folder.LostOrChanged(), "");
+  ExpectFolder({"01 a.txt", "12 b.txt", "第03课.txt"});
   EXPECT_EQ(folder.Content("01 a.txt"), "a");
   EXPECT_EQ(boxes.shown, (std::vector<Message>{kConfirm, Info("改了2个", "修改成果如下")}));
 }
@@ -31,10 +29,7 @@ TEST_F(NumberingOpsWindowTest, PadNumbersInPreview) {
   folder.AddFile("abc.txt", "b");
   PreviewOn();
   Click(Ctl::按钮11);
-  EXPECT_EQ(Column(1), (Strings{"05.txt", ""}));
-  EXPECT_EQ(boxes.shown, (std::vector<Message>{kPreviewNotice}));
-  EXPECT_EQ(folder.Names(), (Strings{"5.txt", "abc.txt"}));
-  EXPECT_EQ(folder.LostOrChanged(), "");
+  ExpectPreviewOnly({"05.txt", ""}, {"5.txt", "abc.txt"});
 }
 
 TEST_F(NumberingOpsWindowTest, ChangeExtensionWritesTheDotBackAndRefusesFolders) {
@@ -44,8 +39,7 @@ TEST_F(NumberingOpsWindowTest, ChangeExtensionWritesTheDotBackAndRefusesFolders)
   Type(Ctl::组合框3, "md");
   Click(Ctl::按钮6);
   EXPECT_EQ(form().Text(Ctl::组合框3), ".md");
-  EXPECT_EQ(folder.Names(), (Strings{"README.md", "a.md"}));
-  EXPECT_EQ(folder.LostOrChanged(), "");
+  ExpectFolder({"README.md", "a.md"});
   EXPECT_EQ(boxes.shown,
             (std::vector<Message>{kConfirm, Plain("一共有2个文件被改名", "修改成果提示")}));
 
@@ -61,10 +55,7 @@ TEST_F(NumberingOpsWindowTest, ChangeExtensionInPreviewShowsUnchangedNamesToo) {
   PreviewOn();
   Type(Ctl::组合框3, ".txt");
   Click(Ctl::按钮6);
-  EXPECT_EQ(Column(1), (Strings{"a.txt", "b.txt"}));
-  EXPECT_EQ(boxes.shown, (std::vector<Message>{kPreviewNotice}));
-  EXPECT_EQ(folder.Names(), (Strings{"a.txt", "b.doc"}));
-  EXPECT_EQ(folder.LostOrChanged(), "");
+  ExpectPreviewOnly({"a.txt", "b.txt"}, {"a.txt", "b.doc"});
 }
 
 TEST_F(NumberingOpsWindowTest, ChineseNumerals) {
@@ -72,8 +63,7 @@ TEST_F(NumberingOpsWindowTest, ChineseNumerals) {
   folder.AddFile("第零课.txt", "b");
   UseFolder();
   Click(Ctl::按钮15);
-  EXPECT_EQ(folder.Names(), (Strings{"第1课.mp4", "第零课.txt"}));
-  EXPECT_EQ(folder.LostOrChanged(), "");
+  ExpectFolder({"第1课.mp4", "第零课.txt"});
   EXPECT_EQ(boxes.shown, (std::vector<Message>{kConfirm, Plain("总共更改1个", "更名数量")}));
 }
 
@@ -81,10 +71,7 @@ TEST_F(NumberingOpsWindowTest, ChineseNumeralsInPreview) {
   folder.AddFile("第十二课.mp4", "a");
   PreviewOn();
   Click(Ctl::按钮15);
-  EXPECT_EQ(Column(1), (Strings{"第十2课.mp4"}));
-  EXPECT_EQ(boxes.shown, (std::vector<Message>{kPreviewNotice}));
-  EXPECT_EQ(folder.Names(), (Strings{"第十二课.mp4"}));
-  EXPECT_EQ(folder.LostOrChanged(), "");
+  ExpectPreviewOnly({"第十2课.mp4"}, {"第十二课.mp4"});
 }
 
 TEST_F(NumberingOpsWindowTest, AddAfterExtensionRefusesFoldersThenRenamesFiles) {
@@ -99,8 +86,7 @@ TEST_F(NumberingOpsWindowTest, AddAfterExtensionRefusesFoldersThenRenamesFiles) 
   boxes.shown.clear();
   Click(Ctl::选择框2);  // unchecked: neither kind, still files
   Click(Ctl::按钮_加后缀2);
-  EXPECT_EQ(folder.Names(), (Strings{"a.txt_old", "notes_old"}));
-  EXPECT_EQ(folder.LostOrChanged(), "");
+  ExpectFolder({"a.txt_old", "notes_old"});
   EXPECT_EQ(boxes.shown,
             (std::vector<Message>{kConfirm, Plain("一共有2个文件被改名成功", "修改成果提示")}));
 }
@@ -110,10 +96,7 @@ TEST_F(NumberingOpsWindowTest, AddAfterExtensionInPreview) {
   PreviewOn();
   SetText(Ctl::编辑框18, "_old");
   Click(Ctl::按钮_加后缀2);
-  EXPECT_EQ(Column(1), (Strings{"a.txt_old"}));
-  EXPECT_EQ(boxes.shown, (std::vector<Message>{kPreviewNotice}));
-  EXPECT_EQ(folder.Names(), (Strings{"a.txt"}));
-  EXPECT_EQ(folder.LostOrChanged(), "");
+  ExpectPreviewOnly({"a.txt_old"}, {"a.txt"});
 }
 
 TEST_F(NumberingOpsWindowTest, AddAfterNumberReportsNothing) {
@@ -122,8 +105,7 @@ TEST_F(NumberingOpsWindowTest, AddAfterNumberReportsNothing) {
   UseFolder();
   SetText(Ctl::编辑框13, ".");
   Click(Ctl::按钮12);
-  EXPECT_EQ(folder.Names(), (Strings{"01. abc.txt", "第12集.mp4"}));
-  EXPECT_EQ(folder.LostOrChanged(), "");
+  ExpectFolder({"01. abc.txt", "第12集.mp4"});
   EXPECT_EQ(boxes.shown, (std::vector<Message>{kConfirm}));
 }
 
@@ -132,10 +114,7 @@ TEST_F(NumberingOpsWindowTest, AddAfterNumberInPreview) {
   PreviewOn();
   SetText(Ctl::编辑框13, "-");
   Click(Ctl::按钮12);
-  EXPECT_EQ(Column(1), (Strings{"007-.mp4"}));
-  EXPECT_EQ(boxes.shown, (std::vector<Message>{kPreviewNotice}));
-  EXPECT_EQ(folder.Names(), (Strings{"007.mp4"}));
-  EXPECT_EQ(folder.LostOrChanged(), "");
+  ExpectPreviewOnly({"007-.mp4"}, {"007.mp4"});
 }
 
 TEST_F(NumberingOpsWindowTest, VideoNumberRenamesAtOnceAndLeavesTheListAlone) {
@@ -143,8 +122,7 @@ TEST_F(NumberingOpsWindowTest, VideoNumberRenamesAtOnceAndLeavesTheListAlone) {
   folder.AddFile("lesson.mp4", "a");
   PreviewOn();
   Click(Ctl::按钮_加后缀1);
-  EXPECT_EQ(folder.Names(), (Strings{"lesson(Av797814677,P1).mp4"}));
-  EXPECT_EQ(folder.LostOrChanged(), "");
+  ExpectFolder({"lesson(Av797814677,P1).mp4"});
   EXPECT_EQ(folder.Content("lesson(Av797814677,P1).mp4"), "a");
   EXPECT_EQ(Column(0), (Strings{"lesson.mp4"}));
   EXPECT_EQ(Column(1), (Strings{""}));
@@ -171,8 +149,7 @@ TEST_F(NumberingOpsWindowTest, SequenceNumbersWithASeparator) {
   UseFolder();
   Choose(Ctl::组合框5, 3);
   Click(Ctl::按钮_加后缀3);
-  EXPECT_EQ(folder.Names(), (Strings{"01-a.txt", "02-b.txt"}));
-  EXPECT_EQ(folder.LostOrChanged(), "");
+  ExpectFolder({"01-a.txt", "02-b.txt"});
   EXPECT_EQ(boxes.shown, (std::vector<Message>{Question("将直接更名，确定吗？", "提示")}));
 }
 
@@ -182,8 +159,5 @@ TEST_F(NumberingOpsWindowTest, SequenceNumbersInPreview) {
   PreviewOn();
   Choose(Ctl::组合框5, 5);
   Click(Ctl::按钮_加后缀3);
-  EXPECT_EQ(Column(1), (Strings{"01：a.txt", "02：b.txt"}));
-  EXPECT_EQ(boxes.shown, (std::vector<Message>{kPreviewNotice}));
-  EXPECT_EQ(folder.Names(), (Strings{"a.txt", "b.txt"}));
-  EXPECT_EQ(folder.LostOrChanged(), "");
+  ExpectPreviewOnly({"01：a.txt", "02：b.txt"}, {"a.txt", "b.txt"});
 }

@@ -25,8 +25,7 @@ TEST_F(TextOpsWindowTest, DeleteLeftAndRightOfAMarker) {
   EXPECT_FALSE(Checked(Ctl::单选框11));
   Click(Ctl::选择框3);
   Click(Ctl::按钮7);
-  EXPECT_EQ(folder.Names(), (Strings{"ghi.txt", "第1集】abc.mp4"}));
-  EXPECT_EQ(folder.LostOrChanged(), "");
+  ExpectFolder({"ghi.txt", "第1集】abc.mp4"});
   EXPECT_EQ(folder.Content("ghi.txt"), "a");
   EXPECT_EQ(boxes.shown, (std::vector<Message>{kConfirm, Plain("成功改了1个", "提示")}));
 
@@ -35,8 +34,7 @@ TEST_F(TextOpsWindowTest, DeleteLeftAndRightOfAMarker) {
   Click(Ctl::单选框1);
   EXPECT_FALSE(Checked(Ctl::单选框2));
   Click(Ctl::按钮_去掉后面的);
-  EXPECT_EQ(folder.Names(), (Strings{"ghi.txt", "第1集】.mp4"}));
-  EXPECT_EQ(folder.LostOrChanged(), "");
+  ExpectFolder({"ghi.txt", "第1集】.mp4"});
   EXPECT_EQ(boxes.shown, (std::vector<Message>{kConfirm, Plain("修改了1个", "修改成果提示")}));
 }
 
@@ -46,10 +44,7 @@ TEST_F(TextOpsWindowTest, DeleteLeftInPreview) {
   PreviewOn();
   SetText(Ctl::编辑框8, "-");
   Click(Ctl::按钮7);
-  EXPECT_EQ(Column(1), (Strings{"-def.txt", ""}));
-  EXPECT_EQ(folder.Names(), (Strings{"abc-def.txt", "xyz.txt"}));
-  EXPECT_EQ(folder.LostOrChanged(), "");
-  EXPECT_EQ(boxes.shown, (std::vector<Message>{kPreviewNotice}));
+  ExpectPreviewOnly({"-def.txt", ""}, {"abc-def.txt", "xyz.txt"});
 }
 
 TEST_F(TextOpsWindowTest, DeleteATextCountedFromTheRight) {
@@ -61,8 +56,7 @@ TEST_F(TextOpsWindowTest, DeleteATextCountedFromTheRight) {
   SetText(Ctl::编辑框1, "-");
   SetText(Ctl::编辑框10, "2次");
   Click(Ctl::按钮2);
-  EXPECT_EQ(folder.Names(), (Strings{"a-bcd.txt", "无.txt"}));
-  EXPECT_EQ(folder.LostOrChanged(), "");
+  ExpectFolder({"a-bcd.txt", "无.txt"});
   EXPECT_EQ(boxes.shown, (std::vector<Message>{Question("一共有1个文件将被更名", "请确认"),
                                                Plain("删掉了1个", "修改成果提示")}));
 }
@@ -85,8 +79,7 @@ TEST_F(TextOpsWindowTest, DeleteATextInPreviewAndACountOfZero) {
   EXPECT_EQ(boxes.shown,
             (std::vector<Message>{Question("一共有2个文件将被更名", "请确认"), notNumber, notNumber,
                                   Plain("没有任何改动", "没有改动")}));
-  EXPECT_EQ(folder.Names(), (Strings{"a-b.txt", "c-d.txt"}));
-  EXPECT_EQ(folder.LostOrChanged(), "");
+  ExpectFolder({"a-b.txt", "c-d.txt"});
 }
 
 TEST_F(TextOpsWindowTest, DeleteBetweenMarkersConvertedByThePunctuationStyle) {
@@ -100,8 +93,7 @@ TEST_F(TextOpsWindowTest, DeleteBetweenMarkersConvertedByThePunctuationStyle) {
   EXPECT_EQ(form().Text(Ctl::编辑框2), "(");
   EXPECT_EQ(form().Text(Ctl::编辑框3), ")");
   Click(Ctl::按钮3);
-  EXPECT_EQ(folder.Names(), (Strings{"abc.mp4", "x.mp4"}));
-  EXPECT_EQ(folder.LostOrChanged(), "");
+  ExpectFolder({"abc.mp4", "x.mp4"});
   EXPECT_EQ(boxes.shown, (std::vector<Message>{Question("一共有1个文件将被更名", "确定改名吗？"),
                                                Info("一共有1个文件被改名", "修改成果提示")}));
 }
@@ -123,8 +115,7 @@ TEST_F(TextOpsWindowTest, DeleteBetweenInPreviewAndTheOccurrencePairs) {
   EXPECT_FALSE(Checked(Ctl::选择框_2头));
   Click(Ctl::按钮3);
   EXPECT_EQ(boxes.Texts(), (Strings{"请为“从”和“到”各勾选“首次出现”或“最后出现”"}));
-  EXPECT_EQ(folder.Names(), (Strings{"a(1)b(2)c.txt"}));
-  EXPECT_EQ(folder.LostOrChanged(), "");
+  ExpectFolder({"a(1)b(2)c.txt"});
 }
 
 TEST_F(TextOpsWindowTest, ReplaceAllFromTheLeft) {
@@ -137,8 +128,7 @@ TEST_F(TextOpsWindowTest, ReplaceAllFromTheLeft) {
   SetText(Ctl::编辑框5, "_");
   SetText(Ctl::编辑框16, "2");
   Click(Ctl::按钮4);
-  EXPECT_EQ(folder.Names(), (Strings{"a_b_c-d", "a_b_c-d.txt"}));
-  EXPECT_EQ(folder.LostOrChanged(), "");
+  ExpectFolder({"a_b_c-d", "a_b_c-d.txt"});
   EXPECT_EQ(folder.Content("a_b_c-d.txt"), "a");
   EXPECT_EQ(boxes.shown, (std::vector<Message>{kConfirm, Plain("成功改名2个", "提示")}));
 }
@@ -156,8 +146,7 @@ TEST_F(TextOpsWindowTest, ReplaceInPreviewAsksFirstAndRefusesAnIllegalReplacemen
   Click(Ctl::按钮4);
   EXPECT_EQ(Column(1), (Strings{"01.abc.txt"}));
   EXPECT_EQ(boxes.shown, (std::vector<Message>{kConfirm}));
-  EXPECT_EQ(folder.Names(), (Strings{"01-abc.txt"}));
-  EXPECT_EQ(folder.LostOrChanged(), "");
+  ExpectFolder({"01-abc.txt"});
 }
 
 TEST_F(TextOpsWindowTest, AddAfterAMarkerFollowsTheSideRadio) {
@@ -171,8 +160,7 @@ TEST_F(TextOpsWindowTest, AddAfterAMarkerFollowsTheSideRadio) {
   SetText(Ctl::编辑框12, "_");
   Click(Ctl::按钮10);
   // The first listed file has no marker: no question is asked in this run.
-  EXPECT_EQ(folder.Names(), (Strings{"a.txt", "b-_c.txt"}));
-  EXPECT_EQ(folder.LostOrChanged(), "");
+  ExpectFolder({"a.txt", "b-_c.txt"});
   EXPECT_EQ(boxes.shown, (std::vector<Message>{Plain("有1个文件被改名成功")}));
   Click(Ctl::单选框3);
   EXPECT_EQ(form().Text(Ctl::按钮10), "前面加");
@@ -185,8 +173,5 @@ TEST_F(TextOpsWindowTest, AddBeforeAMarkerInPreview) {
   SetText(Ctl::编辑框11, "集");
   SetText(Ctl::编辑框12, "-");
   Click(Ctl::按钮10);
-  EXPECT_EQ(Column(1), (Strings{"第1-集.mp4", "第2-集.mp4"}));
-  EXPECT_EQ(boxes.shown, (std::vector<Message>{kPreviewNotice}));
-  EXPECT_EQ(folder.Names(), (Strings{"第1集.mp4", "第2集.mp4"}));
-  EXPECT_EQ(folder.LostOrChanged(), "");
+  ExpectPreviewOnly({"第1-集.mp4", "第2-集.mp4"}, {"第1集.mp4", "第2集.mp4"});
 }

@@ -3,6 +3,7 @@
 #include <objbase.h>
 
 #include "app/main_window_layout.h"
+#include "expected_boxes.h"
 
 WindowTest::WindowTest() {
   CoInitialize(nullptr);
@@ -54,4 +55,16 @@ std::vector<std::string> WindowTest::Column(int column) {
   std::vector<std::string> cells;
   for (int row = 0; row < form().RowCount(); ++row) cells.push_back(form().Cell(row, column));
   return cells;
+}
+
+void WindowTest::ExpectFolder(const std::vector<std::string>& names) {
+  EXPECT_EQ(folder.Names(), names);
+  EXPECT_EQ(folder.LostOrChanged(), "");
+}
+
+void WindowTest::ExpectPreviewOnly(const std::vector<std::string>& proposals,
+                                   const std::vector<std::string>& names) {
+  EXPECT_EQ(Column(1), proposals);
+  EXPECT_EQ(boxes.shown, (std::vector<Message>{expected::kPreviewNotice}));
+  ExpectFolder(names);
 }

@@ -44,6 +44,12 @@ class WindowTest : public ::testing::Test {
   std::vector<std::string> Column(int column);
   // Lets the window handle what is pending.
   void Pump();
+  // The folder holds exactly `names` (in sorted order) and every item kept its content.
+  void ExpectFolder(const std::vector<std::string>& names);
+  // A preview run: the list proposes `proposals`, the notice was the only box, and the folder
+  // still holds `names`, untouched.
+  void ExpectPreviewOnly(const std::vector<std::string>& proposals,
+                         const std::vector<std::string>& names);
 
   TempFolder folder;
   Win32FileSystem files;

@@ -61,8 +61,8 @@ class Win32Form : public Form {
   std::array<int, static_cast<size_t>(Ctl::Count)> colours_;
   std::function<POINT(Ctl)> parentOrigin_;
   int listRedrawPauses_ = 0;
-  DWORD lastPump_ = 0;  // GetTickCount of the last time the queue was emptied
-  bool pumpedOnce_ = false;
+  static constexpr DWORD kPumpInterval = 15;  // milliseconds
+  DWORD lastPump_;  // GetTickCount of the last look at the queue; the first call looks at once
   HWND List() const { return Handle(Ctl::超级列表框1); }
   bool IsCombo(Ctl control) const;
 };
